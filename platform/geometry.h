@@ -1,0 +1,64 @@
+// Plain values shared by every layer: points, rectangles, colours and fonts.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace morvane {
+
+// Windows colour value 0x00BBGGRR: red in the low byte.
+using Color = std::uint32_t;
+
+constexpr Color Rgb(int r, int g, int b) {
+  return static_cast<Color>(r & 0xFF) | (static_cast<Color>(g & 0xFF) << 8) |
+         (static_cast<Color>(b & 0xFF) << 16);
+}
+constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
+constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+// Window geometry is held in pixels; the behaviour speaks in twips at a fixed ratio.
+constexpr int kTwipsPerPixel = 15;
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Rect {
+  int x = 0;
+  int y = 0;
+  int w = 0;
+  int h = 0;
+  friend bool operator==(const Rect&, const Rect&) = default;
+  int right() const { return x + w; }
+  int bottom() const { return y + h; }
+  bool contains(Point p) const { return p.x >= x && p.y >= y && p.x < x + w && p.y < y + h; }
+};
+
+struct Size {
+  int w = 0;
+  int h = 0;
+  friend bool operator==(const Size&, const Size&) = default;
+};
+
+struct Font {
+  std::string face = "MS Sans Serif";
+  double points = 8.25;
+  bool bold = false;
+  bool italic = false;
+  int charset = 0;  // 0 ANSI, 134 GB2312
+  friend bool operator==(const Font&, const Font&) = default;
+};
+
+// Fonts are shared by reference: a button and its caption hold the very same object.
+using FontRef = std::shared_ptr<const Font>;
+
+inline FontRef MakeFont(std::string face, double points, bool bold = false, bool italic = false,
+                        int charset = 0) {
+  return std::make_shared<const Font>(Font{std::move(face), points, bold, italic, charset});
+}
+
+}  // namespace morvane

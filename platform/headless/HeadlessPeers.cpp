@@ -1,0 +1,195 @@
+// In-memory peers: they keep what the backend would show (z-order, surfaces, armed timers).
+#include <algorithm>
+
+#include "platform/OffsetSurface.h"
+#include "platform/headless/HeadlessSystem.h"
+#include "platform/headless/HeadlessToolkit.h"
+
+namespace morvane {
+
+class HeadlessWindowPeer : public WindowPeer {
+ public:
+  HeadlessWindowPeer(HeadlessToolkit& toolkit, Window& window) : toolkit_(toolkit), window_(window) {
+    toolkit_.zOrder_.push_back(&window_);
+  }
+  ~HeadlessWindowPeer() override {
+    std::erase(toolkit_.zOrder_, &window_);
+    if (toolkit_.activeWindow_ == &window_) toolkit_.activeWindow_ = nullptr;
+    if (toolkit_.capture_.window == &window_) toolkit_.capture_ = {};
+  }
+  void apply(Prop what) override {
+    if (what == Prop::Visible && window_.visible()) {
+      BringToFront();
+      if (!window_.focused()) {
+        if (Control* first = window_.nextTabStop(nullptr, false)) first->hostFocusChanged(true);
+      }
+    }
+  }
+  void makeTopmost() override { BringToFront(); }
+  void beginSystemDrag() override {
+    ++toolkit_.systemDrags_;
+    toolkit_.capture_ = {};
+    if (!toolkit_.drags_.empty()) {
+      Point delta = toolkit_.drags_.front();
+      toolkit_.drags_.pop_front();
+      Rect b = window_.bounds();
+      window_.hostMoved({b.x + delta.x, b.y + delta.y, b.w, b.h});
+    }
+    // The system's move loop ends when the button comes up.
+    toolkit_.buttons_ &= ~kLeftButton;
+  }
+  void trackActivation() override {}
+
+ private:
+  // Topmost windows stay in front of the others.
+  void BringToFront() {
+    auto& z = toolkit_.zOrder_;
+    std::erase(z, &window_);
+    auto firstPlain = std::find_if(z.begin(), z.end(), [](Window* w) { return !w->topmost(); });
+    z.insert(window_.topmost() ? z.begin() : firstPlain, &window_);
+  }
+  HeadlessToolkit& toolkit_;
+  Window& window_;
+};
+
+class HeadlessControlPeer : public ControlPeer {
+ public:
+  HeadlessControlPeer(HeadlessToolkit& toolkit, Control& control) : toolkit_(toolkit), control_(control) {
+    if (control_.kind() == Control::Kind::Custom) Resize();
+  }
+  ~HeadlessControlPeer() override {
+    if (toolkit_.capture_.control == &control_) toolkit_.capture_ = {};
+  }
+  void apply(Prop what) override {
+    if (what == Prop::Bounds && control_.kind() == Control::Kind::Custom) Resize();
+  }
+  Point screenToClient(Point screen) override {
+    Point origin = control_.owner().clientOrigin();
+    return {screen.x - origin.x - control_.bounds().x, screen.y - origin.y - control_.bounds().y};
+  }
+  Surface* surface() override { return raster_.get(); }
+  void present() override { ++presents_; }
+
+  Raster* raster() const { return raster_.get(); }
+  int presents() const { return presents_; }
+
+ private:
+  void Resize() {
+    if (raster_ && raster_->width() == control_.bounds().w && raster_->height() == control_.bounds().h) return;
+    raster_ = std::make_unique<Raster>(control_.bounds().w, control_.bounds().h);
+  }
+  HeadlessToolkit& toolkit_;
+  Control& control_;
+  std::unique_ptr<Raster> raster_;
+  int presents_ = 0;
+};
+
+class HeadlessTimerPeer : public TimerPeer {
+ public:
+  HeadlessTimerPeer(VirtualClock& clock, Timer& timer) : clock_(clock), timer_(timer) { apply(); }
+  ~HeadlessTimerPeer() override { clock_.disarm(timer_); }
+  // Like SetTimer, enabling (or changing the interval) starts a fresh interval.
+  void apply() override {
+    if (timer_.running()) {
+      clock_.arm(timer_);
+    } else {
+      clock_.disarm(timer_);
+    }
+  }
+
+ private:
+  VirtualClock& clock_;
+  Timer& timer_;
+};
+
+HeadlessToolkit::HeadlessToolkit(VirtualClock& clock, HeadlessSystem& system) : clock_(clock), system_(system) {}
+
+std::unique_ptr<WindowPeer> HeadlessToolkit::createPeer(Window& window) {
+  return std::make_unique<HeadlessWindowPeer>(*this, window);
+}
+
+std::unique_ptr<ControlPeer> HeadlessToolkit::createPeer(Control& control) {
+  return std::make_unique<HeadlessControlPeer>(*this, control);
+}
+
+std::unique_ptr<TimerPeer> HeadlessToolkit::createPeer(Timer& timer) {
+  return std::make_unique<HeadlessTimerPeer>(clock_, timer);
+}
+
+Size HeadlessToolkit::measureText(const Font& font, std::string_view text) {
+  double scale = font.points / 8.25;
+  return {static_cast<int>(6 * scale * static_cast<double>(text.size()) + 0.5), static_cast<int>(13 * scale + 0.5)};
+}
+
+std::vector<std::string> HeadlessToolkit::visibleTexts(const Window& window) const {
+  std::vector<std::string> texts;
+  for (Control* c : window.controls()) {
+    if (c->visible() && !c->text().empty()) texts.push_back(c->text());
+  }
+  return texts;
+}
+
+void HeadlessToolkit::runModal(Window& window) {
+  window.show();
+  modalsShown_.push_back({window.caption(), visibleTexts(window)});
+  Window* previous = activeWindow_;
+  activeWindow_ = &window;
+  if (!modalReplies_.empty()) {
+    ModalReply reply = std::move(modalReplies_.front());
+    modalReplies_.pop_front();
+    dispatch([&] { reply(window); });
+  }
+  if (window.loaded() && window.visible()) dispatch([&] { window.hostCloseRequested(); });
+  if (window.loaded() && window.visible()) window.hide();
+  if (activeWindow_ == &window || activeWindow_ == nullptr) activeWindow_ = previous;
+}
+
+Raster* HeadlessToolkit::surfaceOf(const Control& control) const {
+  auto* peer = dynamic_cast<HeadlessControlPeer*>(control.peer());
+  return peer ? peer->raster() : nullptr;
+}
+
+int HeadlessToolkit::presents(const Control& control) const {
+  auto* peer = dynamic_cast<HeadlessControlPeer*>(control.peer());
+  return peer ? peer->presents() : 0;
+}
+
+Raster HeadlessToolkit::render(const Window& window) const {
+  Size size = window.clientSize();
+  Raster raster(size.w, size.h, window.backColor());
+  if (window.face) window.face(raster);
+  const auto& controls = window.controls();
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    const Control& c = **it;
+    if (!c.visible()) continue;
+    Rect b = c.bounds();
+    switch (c.kind()) {
+      case Control::Kind::Custom:
+        if (Raster* face = surfaceOf(c)) {
+          for (int y = 0; y < face->height(); ++y)
+            for (int x = 0; x < face->width(); ++x) raster.set(b.x + x, b.y + y, face->at(x, y));
+        }
+        raster.text({b.x, b.y}, c.text(), *c.font(), c.foreColor());
+        break;
+      case Control::Kind::Line:
+        raster.line({b.x, b.y}, {b.x + std::max(b.w, 1), b.y + b.h}, c.foreColor());
+        break;
+      case Control::Kind::TextField:
+        raster.fill(b, c.backColor());
+        raster.text({b.x, b.y}, c.text(), *c.font(), c.foreColor());
+        break;
+      case Control::Kind::Picture:
+        if (c.face) {
+          OffsetSurface part(raster, {-b.x, -b.y}, {b.w, b.h});
+          c.face(part);
+        }
+        break;
+      case Control::Kind::Label:
+        raster.text({b.x, b.y}, c.text(), *c.font(), c.foreColor());
+        break;
+    }
+  }
+  return raster;
+}
+
+}  // namespace morvane

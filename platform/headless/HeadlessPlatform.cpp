@@ -1,0 +1,8 @@
+// Wires the headless pieces together.
+#include "platform/headless/HeadlessPlatform.h"
+
+namespace morvane {
+
+HeadlessPlatform::HeadlessPlatform(LocalTime start) : clock(start), system_(clock), toolkit_(clock, system_) {}
+
+}  // namespace morvane

@@ -1,0 +1,27 @@
+// The headless backend as one object: a virtual clock, recorded system services and the
+// in-memory toolkit, for native tests.
+#pragma once
+
+#include "platform/headless/HeadlessSystem.h"
+#include "platform/headless/HeadlessToolkit.h"
+#include "platform/headless/VirtualClock.h"
+#include "platform/platform.h"
+
+namespace morvane {
+
+class HeadlessPlatform : public Platform {
+ public:
+  explicit HeadlessPlatform(LocalTime start);
+  System& system() override { return system_; }
+  Toolkit& toolkit() override { return toolkit_; }
+
+  VirtualClock clock;
+  HeadlessSystem& sys() { return system_; }
+  HeadlessToolkit& tk() { return toolkit_; }
+
+ private:
+  HeadlessSystem system_;
+  HeadlessToolkit toolkit_;
+};
+
+}  // namespace morvane

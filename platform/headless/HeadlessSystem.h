@@ -1,0 +1,74 @@
+// In-memory system services: a clock the test sets, files in a map, and every request to
+// the operating system recorded instead of made.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/system.h"
+
+namespace morvane {
+
+class VirtualClock;
+
+class HeadlessSystem : public System {
+ public:
+  explicit HeadlessSystem(VirtualClock& clock);
+
+  LocalTime now() override;
+  std::string commandLine() override { return commandLine_; }
+  bool claimSingleInstance() override { return !anotherInstance_; }
+  Size primaryScreen() override { return screen_; }
+  Point cursorPos() override { return cursor_; }
+  void endProcess() override;
+  LocaleFormats localeFormats() override { return locale_; }
+
+  std::string windowsDirectory() override { return windowsDirectory_; }
+  std::string localAppDataDirectory() override { return localAppData_; }
+  std::string executableFolder() override { return executableFolder_; }
+  void shellOpen(const std::string& verb, const std::string& file) override;
+
+  bool isNormalFile(const std::string& path) override;
+  std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
+  bool replaceFile(const std::string& path, std::string_view bytes) override;
+  bool createDirectory(const std::string& path) override;
+  std::optional<std::int64_t> modifiedTime(const std::string& path) override;
+
+  void getVersionEx(VersionRecord& record) override;
+  Handle getCurrentProcess() override;
+  Handle openProcessToken(Handle process, std::uint32_t desiredAccess) override;
+  std::uint64_t lookupPrivilegeValue(const std::string& systemName, const std::string& privilege) override;
+  void adjustTokenPrivileges(Handle token, bool disableAll, const TokenPrivilegesRecord& newState,
+                             std::uint32_t bufferLength, TokenPrivilegesRecord& previousState) override;
+  void exitWindows(std::uint32_t flags, std::uint32_t reserved) override;
+
+  // What the test sets.
+  std::string commandLine_;
+  bool anotherInstance_ = false;
+  Size screen_{1024, 768};
+  Point cursor_{1000, 700};
+  LocaleFormats locale_;
+  std::string windowsDirectory_ = "C:\\windows";
+  std::string localAppData_ = "C:\\users\\user\\AppData\\Local";
+  std::string executableFolder_ = "C:\\Program Files\\Morvane";
+  std::uint32_t platformId_ = 2;
+  std::set<std::string> readOnlyDirectories;  // writes below these fail
+  std::map<std::string, std::string> files;   // path -> bytes
+  std::map<std::string, std::int64_t> fileTimes;
+  std::set<std::string> directories;
+
+  // What the program did.
+  std::vector<std::string> calls;  // operating-system requests in order, e.g. "ExitWindowsEx 13 0"
+  TokenPrivilegesRecord lastTokenRecord{};
+  bool ended = false;
+  std::size_t lastReadLimit = 0;
+
+ private:
+  VirtualClock& clock_;
+  std::int64_t writeCounter_ = 0;
+};
+
+}  // namespace morvane

@@ -1,0 +1,241 @@
+// probe.exe: prints every top-level window of the desktop, with its child
+// controls, as JSON on stdout. The e2e tests run it inside the same Wine
+// prefix and display as morvane.exe to read what Win32 knows about the
+// controls (text, rectangle, visibility, focus, selection), which X alone
+// cannot tell.
+//
+//   probe.exe [filter]
+//
+// With a filter, only top-level windows whose text or class name contains it
+// (case-sensitive) are listed, each still with all of its children.
+//
+// Text is read with WM_GETTEXT rather than GetWindowText: for a window of
+// another process GetWindowText returns the stored caption, which an edit
+// control does not keep up to date while the user types.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kSendTimeoutMs = 1000;
+constexpr DWORD_PTR kMaxText = 1 << 16;
+
+void append_hex(std::string& out, unsigned long long v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "\"0x%llx\"", v);
+    out += buf;
+}
+
+// JSON string literal; every character outside printable ASCII becomes a
+// \uXXXX escape of its UTF-16 code unit, so the output stays plain ASCII.
+void append_string(std::string& out, const std::wstring& s) {
+    out += '"';
+    for (wchar_t wc : s) {
+        const auto c = static_cast<unsigned>(wc);
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20 || c >= 0x7f) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c & 0xffffu);
+                out += buf;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    out += '"';
+}
+
+void append_bool(std::string& out, bool b) { out += b ? "true" : "false"; }
+
+void append_int(std::string& out, long long v) { out += std::to_string(v); }
+
+bool send(HWND h, UINT msg, WPARAM w, LPARAM l, DWORD_PTR& result) {
+    result = 0;
+    return SendMessageTimeoutW(h, msg, w, l, SMTO_ABORTIFHUNG | SMTO_BLOCK, kSendTimeoutMs, &result) != 0;
+}
+
+std::wstring window_text(HWND h) {
+    DWORD_PTR len = 0;
+    if (send(h, WM_GETTEXTLENGTH, 0, 0, len)) {
+        if (len > kMaxText) len = kMaxText;
+        std::vector<wchar_t> buf(len + 2, L'\0');
+        DWORD_PTR got = 0;
+        if (send(h, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), got)) {
+            if (got >= buf.size()) got = buf.size() - 1;
+            return std::wstring(buf.data(), got);
+        }
+    }
+    // The owning thread is hung or gone: fall back to the stored caption.
+    wchar_t buf[1024] = {};
+    const int n = GetWindowTextW(h, buf, 1024);
+    return std::wstring(buf, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+std::wstring class_name(HWND h) {
+    wchar_t buf[256] = {};
+    const int n = GetClassNameW(h, buf, 256);
+    return std::wstring(buf, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+bool is_edit(const std::wstring& cls) { return lstrcmpiW(cls.c_str(), L"Edit") == 0; }
+
+class Probe {
+public:
+    explicit Probe(std::wstring filter) : filter_(std::move(filter)), foreground_(GetForegroundWindow()) {}
+
+    std::string run() {
+        EnumWindows(&Probe::on_top, reinterpret_cast<LPARAM>(this));
+        std::string out = "{\"windows\":[";
+        bool first = true;
+        for (HWND top : tops_) {
+            const std::wstring text = window_text(top);
+            const std::wstring cls = class_name(top);
+            if (!filter_.empty() && text.find(filter_) == std::wstring::npos &&
+                cls.find(filter_) == std::wstring::npos)
+                continue;
+            out += first ? "\n" : ",\n";
+            first = false;
+            append_window(out, top, text, cls, true);
+        }
+        out += "\n]}\n";
+        return out;
+    }
+
+private:
+    static BOOL CALLBACK on_top(HWND h, LPARAM self) {
+        reinterpret_cast<Probe*>(self)->tops_.push_back(h);
+        return TRUE;
+    }
+
+    static BOOL CALLBACK on_child(HWND h, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
+        return TRUE;
+    }
+
+    const GUITHREADINFO& thread_info(DWORD tid) {
+        auto it = threads_.find(tid);
+        if (it == threads_.end()) {
+            GUITHREADINFO gti{};
+            gti.cbSize = sizeof gti;
+            if (!GetGUIThreadInfo(tid, &gti)) {
+                gti = GUITHREADINFO{};
+                gti.cbSize = sizeof gti;
+            }
+            it = threads_.emplace(tid, gti).first;
+        }
+        return it->second;
+    }
+
+    void append_window(std::string& out, HWND h, const std::wstring& text, const std::wstring& cls, bool top) {
+        DWORD pid = 0;
+        const DWORD tid = GetWindowThreadProcessId(h, &pid);
+        const GUITHREADINFO& gti = thread_info(tid);
+        RECT r{};
+        GetWindowRect(h, &r);
+        const auto style = static_cast<unsigned long long>(GetWindowLongPtrW(h, GWL_STYLE)) & 0xffffffffull;
+        const auto exstyle = static_cast<unsigned long long>(GetWindowLongPtrW(h, GWL_EXSTYLE)) & 0xffffffffull;
+
+        out += "{\"hwnd\":";
+        append_hex(out, reinterpret_cast<ULONG_PTR>(h));
+        out += ",\"class\":";
+        append_string(out, cls);
+        out += ",\"text\":";
+        append_string(out, text);
+        out += ",\"rect\":{\"x\":";
+        append_int(out, r.left);
+        out += ",\"y\":";
+        append_int(out, r.top);
+        out += ",\"w\":";
+        append_int(out, r.right - r.left);
+        out += ",\"h\":";
+        append_int(out, r.bottom - r.top);
+        out += "},\"visible\":";
+        append_bool(out, IsWindowVisible(h));
+        out += ",\"enabled\":";
+        append_bool(out, IsWindowEnabled(h));
+        out += ",\"topmost\":";
+        append_bool(out, (exstyle & WS_EX_TOPMOST) != 0);
+        out += ",\"focused\":";
+        append_bool(out, gti.hwndFocus == h);
+        out += ",\"style\":";
+        append_hex(out, style);
+        out += ",\"exstyle\":";
+        append_hex(out, exstyle);
+        out += ",\"pid\":";
+        append_int(out, pid);
+        out += ",\"tid\":";
+        append_int(out, tid);
+        if (is_edit(cls)) {
+            DWORD_PTR sel = 0;
+            if (send(h, EM_GETSEL, 0, 0, sel)) {
+                out += ",\"sel\":{\"start\":";
+                append_int(out, LOWORD(sel));
+                out += ",\"end\":";
+                append_int(out, HIWORD(sel));
+                out += "}";
+            }
+        }
+        if (top) {
+            out += ",\"owner\":";
+            append_hex(out, reinterpret_cast<ULONG_PTR>(GetWindow(h, GW_OWNER)));
+            out += ",\"active\":";
+            append_bool(out, gti.hwndActive == h);
+            out += ",\"foreground\":";
+            append_bool(out, foreground_ == h);
+            std::vector<HWND> children;
+            EnumChildWindows(h, &Probe::on_child, reinterpret_cast<LPARAM>(&children));
+            out += ",\"children\":[";
+            bool first = true;
+            for (HWND c : children) {
+                out += first ? "\n " : ",\n ";
+                first = false;
+                append_window(out, c, window_text(c), class_name(c), false);
+            }
+            out += "]";
+        } else {
+            out += ",\"parent\":";
+            append_hex(out, reinterpret_cast<ULONG_PTR>(GetAncestor(h, GA_PARENT)));
+            out += ",\"id\":";
+            append_int(out, GetDlgCtrlID(h));
+        }
+        out += "}";
+    }
+
+    std::wstring filter_;
+    HWND foreground_;
+    std::vector<HWND> tops_;
+    std::map<DWORD, GUITHREADINFO> threads_;
+};
+
+std::wstring first_argument() {
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::wstring arg;
+    if (argv && argc > 1) arg = argv[1];
+    if (argv) LocalFree(argv);
+    return arg;
+}
+
+}  // namespace
+
+int main() {
+    _setmode(_fileno(stdout), _O_BINARY);
+    const std::string json = Probe(first_argument()).run();
+    const size_t written = std::fwrite(json.data(), 1, json.size(), stdout);
+    return (written == json.size() && std::fflush(stdout) == 0) ? 0 : 1;
+}
