@@ -1,0 +1,23 @@
+// The command-line forms Main dispatches on, recognised from the lower-cased command text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/system.h"
+
+namespace morvane {
+
+std::string LowerCase(std::string_view text);  // ASCII letters only
+
+struct CommandLineForm {
+  enum class Kind { Empty, Shutdown, After, AtToday, AtDateTime, Invalid };
+  Kind kind = Kind::Invalid;
+  std::string first, second;  // After and AtToday: characters 1-2 and 4-5, as typed
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0;  // AtDateTime
+};
+
+// The text is taken whole: not trimmed, not split.
+CommandLineForm ParseCommandLine(std::string_view loweredText, LocalTime now, const LocaleFormats& formats);
+
+}  // namespace morvane

@@ -1,0 +1,28 @@
+// The countdown line: hours and minutes, minutes, or seconds, with no singular forms.
+#include "schedule/Countdown.h"
+
+namespace morvane {
+
+// The seconds left are counted in 64 bits, so a moment more than 2^31 seconds (about 68 years)
+// ahead still shows its true hours and minutes rather than a wrapped number.
+CountdownTick Timer1Decision(LocalTime target, LocalTime now) {
+  CountdownTick tick;
+  if (target < now) {
+    tick.shutdown = true;
+    return tick;
+  }
+  const std::int64_t s = (target - now).count();
+  std::string left;
+  if (s >= 3600) {
+    left = std::to_string(s / 3600) + " hours " + std::to_string(s % 3600 / 60) + " minutes.";
+  } else if (s >= 60) {
+    left = std::to_string(s / 60) + " minutes.";
+  } else {
+    left = std::to_string(s) + " seconds.";
+    if (s <= kAlertThresholdSeconds) tick.alertNumber = s;
+  }
+  tick.line = "Shutdown after " + left;
+  return tick;
+}
+
+}  // namespace morvane

@@ -1,0 +1,22 @@
+// The check Start runs on the fields of the selected mode: the first failure, or nothing.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/system.h"
+#include "schedule/ScheduleFields.h"
+
+namespace morvane {
+
+struct ValidationFailure {
+  enum class Focus { BeforeMessage, AfterMessageSelectAll };
+  std::string message;
+  Field field;
+  Focus focus;
+  bool silent = false;  // a pasted text that is no number: no message, Start simply goes no further
+};
+
+std::optional<ValidationFailure> Yanzheng(const ScheduleFields& fields, LocalTime now, const LocaleFormats& formats);
+
+}  // namespace morvane

@@ -1,0 +1,21 @@
+// Where the settings file lives and how it is saved and restored; failures are absorbed here.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "platform/system.h"
+#include "settings/SettingsText.h"
+
+namespace morvane {
+
+// Far more than six short lines; a bigger file is read only this far.
+inline constexpr std::size_t kSettingsReadLimit = 64 * 1024;
+
+std::string SettingsPath(System& system);
+std::string UserSettingsPath(System& system);  // used when the Windows directory refuses the file
+
+bool SaveSettingsFile(System& system, const SettingsValues& values);
+void LoadSettingsFile(System& system, SettingsValues& values);
+
+}  // namespace morvane

@@ -1,0 +1,199 @@
+// The schedule core: Yanzheng's two tables, NoTime's moments, the countdown line and the
+// locale's date pictures in the messages.
+#include <gtest/gtest.h>
+
+#include "schedule/Countdown.h"
+#include "schedule/LocaleText.h"
+#include "schedule/NoTime.h"
+#include "schedule/Yanzheng.h"
+
+namespace morvane {
+namespace {
+
+using namespace std::chrono;
+using Focus = ValidationFailure::Focus;
+constexpr Focus kBefore = Focus::BeforeMessage;
+constexpr Focus kAfter = Focus::AfterMessageSelectAll;
+
+LocalTime At(int y, unsigned m, unsigned d, int hh = 0, int mm = 0, int ss = 0) {
+  return local_days{year{y} / month{m} / day{d}} + hours{hh} + minutes{mm} + seconds{ss};
+}
+const LocalTime kNow = At(2026, 5, 14, 10, 20, 30);  // a Thursday morning
+
+ScheduleFields AtMode(std::string y, std::string m, std::string d, std::string hour, std::string minute) {
+  return {y, m, d, hour, minute, "1", "0", 0x808080, 0};
+}
+ScheduleFields AfterMode(std::string hours, std::string minutes) {
+  return {"2026", "5", "14", "21", "0", hours, minutes, 0, 0x808080};
+}
+
+struct Row {
+  ScheduleFields fields;
+  std::string message;  // empty: accepted
+  Field field = Field::Text3;
+  Focus focus = kBefore;
+};
+
+void CheckTable(const std::vector<Row>& rows, LocalTime now = kNow, const LocaleFormats& formats = {}) {
+  for (const Row& r : rows) {
+    const ScheduleFields& f = r.fields;
+    SCOPED_TRACE(f.text3 + "-" + f.text4 + "-" + f.text5 + " " + f.text6 + ":" + f.text7 + " / " + f.text8 + ":" + f.text9);
+    std::optional<ValidationFailure> got = Yanzheng(f, now, formats);
+    if (r.message.empty()) {
+      EXPECT_FALSE(got) << got->message;
+      continue;
+    }
+    ASSERT_TRUE(got);
+    EXPECT_EQ(got->message, r.message);
+    EXPECT_EQ(got->field, r.field);
+    EXPECT_EQ(got->focus, r.focus);
+    EXPECT_FALSE(got->silent);
+  }
+}
+
+const std::string kBadDate = "Error date, Please check it.";
+const std::string kPastDate = "The current date is 5/14/2026, beyond the date you set. Please check it again.";
+const std::string kPastTime = "The current time is 5/14/2026 10:20:30 AM, beyond the time you set. Please check it again.";
+
+TEST(Validation, AtModeStepsInOrder) {
+  CheckTable({
+      {AtMode("", "13", "40", "99", "99"), "Please enter year number.", Field::Text3, kBefore},
+      {AtMode("2026", "", "", "", ""), "Please enter month number.", Field::Text4, kBefore},
+      {AtMode("2026", "5", "", "", ""), "Please enter date number.", Field::Text5, kBefore},
+      {AtMode("2026", "13", "1", "21", "0"), kBadDate, Field::Text3, kAfter},
+      {AtMode("2026", "6", "31", "21", "0"), kBadDate, Field::Text3, kAfter},
+      {AtMode("2027", "2", "29", "21", "0"), kBadDate, Field::Text3, kAfter},
+      {AtMode("099", "6", "1", "21", "0"), kBadDate, Field::Text3, kAfter},
+      {AtMode("2026", "5", "13", "", ""), kPastDate, Field::Text3, kAfter},
+      {AtMode("2026", "5", "13", "99", "99"), kPastDate, Field::Text3, kAfter},
+      {AtMode("25", "12", "31", "21", "0"), kPastDate, Field::Text3, kAfter},
+      {AtMode("2026", "5", "14", "", ""), "Please enter hour number.", Field::Text6, kBefore},
+      {AtMode("2026", "5", "14", "21", ""), "Please enter minute number.", Field::Text7, kBefore},
+      {AtMode("2026", "5", "15", "24", "60"), "The value must be 0-23.", Field::Text6, kAfter},
+      {AtMode("2026", "5", "15", "23", "60"), "The value must be 0-59.", Field::Text7, kAfter},
+      {AtMode("2026", "5", "14", "9", "59"), kPastTime, Field::Text6, kAfter},
+      {AtMode("2026", "5", "14", "10", "20"), kPastTime, Field::Text6, kAfter},
+      {AtMode("2026", "5", "14", "10", "21"), ""},
+      {AtMode("2026", "5", "15", "23", "59"), ""},
+      {AtMode("2026", "06", "09", "07", "05"), ""},
+      {AtMode("26", "12", "31", "0", "0"), ""},
+      {AtMode("2028", "2", "29", "0", "0"), ""},
+      {{"2026", "5", "15", "21", "0", "", "99", 0x808080, 0}, ""},  // after-mode fields ignored
+  });
+  // Strict comparisons: the present moment and today's midnight are not in the past.
+  CheckTable({{AtMode("2026", "5", "14", "10", "20"), ""}}, At(2026, 5, 14, 10, 20, 0));
+  CheckTable({{AtMode("2026", "5", "14", "0", "0"), ""}}, At(2026, 5, 14));
+}
+
+TEST(Validation, AfterModeStepsInOrder) {
+  const std::string kBothZero = "Hour number and minute number can't be 0 at the same time!";
+  CheckTable({
+      {AfterMode("", ""), "Please enter hour number.", Field::Text8, kBefore},
+      {AfterMode("1", ""), "Please enter minute number.", Field::Text9, kBefore},
+      {AfterMode("0", "60"), "The value must be 0-59.", Field::Text9, kAfter},
+      {AfterMode("0", "0"), kBothZero, Field::Text8, kAfter},
+      {AfterMode("00", "00"), kBothZero, Field::Text8, kAfter},
+      {AfterMode("0", "1"), ""},
+      {AfterMode("99", "59"), ""},
+      {{"", "", "", "99", "", "1", "0", 0, 0x808080}, ""},  // at-mode fields ignored
+  });
+}
+
+TEST(Validation, TheAtLabelChoosesTheTable) {
+  CheckTable({{{"", "5", "14", "21", "0", "1", "0", 0, 0}, "Please enter year number.", Field::Text3, kBefore},
+              {{"", "5", "14", "21", "0", "0", "0", 255, 255},
+               "Hour number and minute number can't be 0 at the same time!", Field::Text8, kAfter}});
+}
+
+TEST(Validation, MessagesWriteDatesInTheLocaleFormat) {
+  LocaleFormats german{"dd.MM.yyyy", "HH:mm:ss", "", "", DateOrder::DayMonthYear};
+  const LocalTime evening = At(2026, 5, 4, 18, 5, 9);
+  CheckTable({{AtMode("2026", "5", "3", "21", "0"),
+               "The current date is 04.05.2026, beyond the date you set. Please check it again.", Field::Text3, kAfter},
+              {AtMode("2026", "5", "4", "18", "4"),
+               "The current time is 04.05.2026 18:05:09, beyond the time you set. Please check it again.", Field::Text6,
+               kAfter}},
+             evening, german);
+}
+
+TEST(Validation, PastedTextThatIsNoNumberStopsSilently) {
+  for (const ScheduleFields& f : {AtMode("2O26", "5", "15", "21", "0"), AtMode("2026", "5 ", "15", "21", "0"),
+                                  AtMode("2026", "5", "-1", "21", "0"), AtMode("2026", "5", "15", "+1", "0"),
+                                  AtMode("2026", "5", "15", "21", "0x"), AfterMode("1.5", "0"),
+                                  AfterMode("1", std::string(30, '9'))}) {
+    std::optional<ValidationFailure> got = Yanzheng(f, kNow, {});
+    ASSERT_TRUE(got);
+    EXPECT_TRUE(got->silent);
+    EXPECT_EQ(got->message, "");
+  }
+}
+
+TEST(NoTime, AfterModeAddsToTheWholeSecondWithCalendarRollOver) {
+  const struct { LocalTime now; const char *h, *m; LocalTime expected; } rows[] = {
+      {At(2026, 5, 14, 23, 50, 0), "0", "15", At(2026, 5, 15, 0, 5, 0)},
+      {At(2026, 5, 14, 10, 0, 7), "25", "00", At(2026, 5, 15, 11, 0, 7)},
+      {At(2026, 5, 14, 10, 0, 0), "99", "59", At(2026, 5, 18, 13, 59, 0)},
+      {At(2026, 4, 30, 22, 0, 0), "3", "0", At(2026, 5, 1, 1, 0, 0)},
+      {At(2026, 12, 31, 23, 30, 5), "1", "0", At(2027, 1, 1, 0, 30, 5)},
+      {At(2028, 2, 28, 12, 0, 0), "24", "0", At(2028, 2, 29, 12, 0, 0)},
+      {At(2027, 2, 28, 12, 0, 0), "24", "0", At(2027, 3, 1, 12, 0, 0)},
+  };
+  for (const auto& r : rows) EXPECT_EQ(NoTime(AfterMode(r.h, r.m), r.now), r.expected) << r.h << ":" << r.m;
+}
+
+// The check and the moment read a short year the same way, so the accepted year is the one counted to.
+TEST(NoTime, AtModeMomentAndTheYearReading) {
+  const struct { const char* text; int year; } rows[] = {{"26", 2026}, {"7", 2007}, {"99", 2099}, {"2030", 2030}, {"150", 150}};
+  for (const auto& r : rows) {
+    ScheduleFields f = AtMode(r.text, "06", "1", "22", "30");
+    EXPECT_EQ(NoTime(f, kNow), At(r.year, 6, 1, 22, 30, 0)) << r.text;
+    EXPECT_EQ(Yanzheng(f, kNow, {}).has_value(), r.year < 2026) << r.text;
+  }
+  ScheduleFields bothBlack = AtMode("2026", "6", "1", "12", "0");
+  bothBlack.label3Color = 0;
+  EXPECT_EQ(NoTime(bothBlack, kNow), At(2026, 6, 1, 12, 0, 0));
+  bothBlack.label3Color = bothBlack.label4Color = 255;
+  EXPECT_EQ(NoTime(bothBlack, kNow), At(2026, 5, 14, 11, 20, 30));
+}
+
+TEST(Countdown, LineAndAlertBySecondsLeft) {
+  const struct { std::int64_t s; const char* line; std::optional<std::int64_t> alert; } rows[] = {
+      {7500, "2 hours 5 minutes.", {}}, {3600, "1 hours 0 minutes.", {}}, {3599, "59 minutes.", {}},
+      {119, "1 minutes.", {}},          {60, "1 minutes.", {}},           {59, "59 seconds.", {}},
+      {16, "16 seconds.", {}},          {15, "15 seconds.", 15},          {0, "0 seconds.", 0},
+      {3'000'000'000, "833333 hours 20 minutes.", {}},  // beyond 32 bits
+  };
+  for (const auto& r : rows) {
+    CountdownTick tick = Timer1Decision(kNow + seconds{r.s}, kNow);
+    EXPECT_FALSE(tick.shutdown);
+    EXPECT_EQ(tick.line, std::string("Shutdown after ") + r.line);
+    EXPECT_EQ(tick.alertNumber, r.alert) << r.s;
+  }
+}
+
+// A moment reached by one tick (for one set less than a second ahead, the first) is passed
+// by the next; moving the clock forward passes it at once, moving it back adds time.
+TEST(Countdown, ShutsDownOnceTheMomentHasPassedOnTheWallClock) {
+  const LocalTime target = kNow + minutes{10};
+  EXPECT_TRUE(Timer1Decision(kNow, kNow + seconds{1}).shutdown);
+  EXPECT_TRUE(Timer1Decision(target, target + hours{1}).shutdown);
+  EXPECT_EQ(Timer1Decision(target, kNow - hours{2}).line, "Shutdown after 2 hours 10 minutes.");
+}
+
+TEST(LocaleText, WindowsPictures) {
+  const LocalTime morning = At(2027, 3, 7, 9, 5, 4);  // a Sunday
+  const struct { const char *date, *time, *expected; } rows[] = {
+      {"M/d/yyyy", "h:mm:ss tt", "3/7/2027 9:05:04 AM"},
+      {"dd.MM.yy", "hh:mm:ss t", "07.03.27 09:05:04 A"},
+      {"dddd, d MMM y", "h' h 'm", "Sunday, 7 Mar 27 9 h 5"},
+      {"yyyy''MM", "HH'h'mm", "2027'03 09h05"},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(FormatGeneralDateTime(morning, {r.date, r.time, "AM", "PM", DateOrder::MonthDayYear}), r.expected);
+  }
+  EXPECT_EQ(FormatGeneralDateTime(At(2026, 12, 31), {}), "12/31/2026 12:00:00 AM");
+  EXPECT_EQ(FormatGeneralDateTime(At(2026, 12, 31, 12, 0, 0), {}), "12/31/2026 12:00:00 PM");
+}
+
+}  // namespace
+}  // namespace morvane
