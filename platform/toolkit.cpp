@@ -70,8 +70,10 @@ void Control::setEnabled(bool enabled) {
 
 void Control::setBounds(Rect bounds) {
   if (bounds == bounds_) return;
+  bool resized = bounds.w != bounds_.w || bounds.h != bounds_.h;
   bounds_ = bounds;
   changed(Prop::Bounds);
+  if (resized) hostResized();
 }
 
 void Control::setForeColor(Color colour) {
@@ -95,6 +97,12 @@ void Control::setTooltip(std::string tip) {
 void Control::setCursor(Cursor cursor) {
   cursor_ = cursor;
   changed(Prop::Cursor);
+}
+
+void Control::setTextOrigin(Point origin) {
+  if (origin == textOrigin_) return;
+  textOrigin_ = origin;
+  changed(Prop::Text);
 }
 
 void Control::setMaxLength(int length) {

@@ -157,6 +157,7 @@ class Control {
   virtual void hostKeyUp(int& keyCode, int& shift);
   virtual void hostAccessKey() {}
   virtual void hostCreated() {}  // peer made, window loading
+  virtual void hostResized() {}  // the size changed
   // The user changed the text (typing, pasting) or moved the focus: the model follows
   // without echoing back to the peer.
   void hostTextChanged(std::string text);
@@ -173,6 +174,11 @@ class Control {
 
   // Pictures: the face painter.
   std::function<void(Surface&)> face;
+  // Custom controls: where the backend draws the text over the surface.
+  Point textOrigin() const { return textOrigin_; }
+  void setTextOrigin(Point origin);
+  // Text about to be pasted into a text field; the handler may change it.
+  std::function<void(std::string& text)> Paste;
 
   void createPeer(Toolkit& toolkit);
   void destroyPeer();
@@ -199,6 +205,7 @@ class Control {
   int maxLength_ = 0;
   int selStart_ = 0;
   int selLength_ = 0;
+  Point textOrigin_;
   std::unique_ptr<ControlPeer> peer_;
 };
 

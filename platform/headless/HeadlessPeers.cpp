@@ -169,7 +169,7 @@ Raster HeadlessToolkit::render(const Window& window) const {
           for (int y = 0; y < face->height(); ++y)
             for (int x = 0; x < face->width(); ++x) raster.set(b.x + x, b.y + y, face->at(x, y));
         }
-        raster.text({b.x, b.y}, c.text(), *c.font(), c.foreColor());
+        raster.text({b.x + c.textOrigin().x, b.y + c.textOrigin().y}, c.text(), *c.font(), c.foreColor());
         break;
       case Control::Kind::Line:
         raster.line({b.x, b.y}, {b.x + std::max(b.w, 1), b.y + b.h}, c.foreColor());

@@ -1,0 +1,30 @@
+// The five looks of the skinned button and the pure rules that pick one; painting is elsewhere.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/geometry.h"
+
+namespace morvane {
+
+// The value is the index of the look's skin.
+enum class ButtonLook : std::int16_t { Normal = 0, Pressed = 1, Disabled = 2, Hot = 3, Emphasised = 4 };
+
+constexpr int kButtonLookCount = 5;
+
+// The resting look after State is written: 1 emphasises, 0 returns to normal, any other
+// value keeps the previous resting look.
+ButtonLook NextRestLook(std::int32_t state, ButtonLook previous);
+
+// What a refresh paints: the resting look, unless the button is disabled.
+ButtonLook RefreshedLook(bool enabled, ButtonLook restLook);
+
+// What a pointer move inside the button paints: pressed only while the left button alone
+// is held (as the container's handler left the mask), hot otherwise.
+ButtonLook MoveLook(int buttonMask);
+
+// Whether a point lies on the button for the move gate and the pointer poll; the far
+// column and row (x == width, y == height) still count as inside.
+bool WithinButton(float x, float y, Size size);
+
+}  // namespace morvane
