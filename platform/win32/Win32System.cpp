@@ -1,0 +1,191 @@
+// System services on Windows: clock, command line, single instance, files, locale and the
+// calls that power the machine off.
+#include "platform/win32/Win32System.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace morvane {
+
+namespace {
+
+std::string LocaleString(LCTYPE type, const char* fallback) {
+  char buffer[128] = {};
+  int n = GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
+  return n > 1 ? std::string(buffer, static_cast<size_t>(n - 1)) : std::string(fallback);
+}
+
+}  // namespace
+
+Win32System::Win32System() = default;
+
+Win32System::~Win32System() {
+  if (instanceMutex_) CloseHandle(instanceMutex_);
+}
+
+LocalTime Win32System::now() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  using namespace std::chrono;
+  local_days day = local_days{year{t.wYear} / month{t.wMonth} / std::chrono::day{t.wDay}};
+  return day + hours{t.wHour} + minutes{t.wMinute} + seconds{t.wSecond};
+}
+
+// The text after the program's own name, as Windows hands it over, less the blanks
+// that separate it from the name.
+std::string Win32System::commandLine() {
+  const char* p = GetCommandLineA();
+  if (*p == '"') {
+    ++p;
+    while (*p && *p != '"') ++p;
+    if (*p == '"') ++p;
+  } else {
+    while (*p && *p != ' ' && *p != '\t') ++p;
+  }
+  while (*p == ' ' || *p == '\t') ++p;
+  return p;
+}
+
+bool Win32System::claimSingleInstance() {
+  instanceMutex_ = CreateMutexA(nullptr, FALSE, "Local\\Morvane.SingleInstance");
+  return !(instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
+}
+
+Size Win32System::primaryScreen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+Point Win32System::cursorPos() {
+  POINT p{};
+  GetCursorPos(&p);
+  return {static_cast<int>(p.x), static_cast<int>(p.y)};
+}
+
+void Win32System::endProcess() { ExitProcess(0); }
+
+LocaleFormats Win32System::localeFormats() {
+  LocaleFormats f;
+  f.shortDate = LocaleString(LOCALE_SSHORTDATE, "M/d/yyyy");
+  f.longTime = LocaleString(LOCALE_STIMEFORMAT, "h:mm:ss tt");
+  f.am = LocaleString(LOCALE_S1159, "AM");
+  f.pm = LocaleString(LOCALE_S2359, "PM");
+  std::string order = LocaleString(LOCALE_IDATE, "0");
+  f.order = order == "1" ? DateOrder::DayMonthYear : order == "2" ? DateOrder::YearMonthDay : DateOrder::MonthDayYear;
+  return f;
+}
+
+// Asked through an 80-character buffer first; a longer Windows directory is asked again
+// with room for it rather than cut short.
+std::string Win32System::windowsDirectory() {
+  char small[80];
+  UINT n = GetWindowsDirectoryA(small, 80);
+  if (n > 0 && n < 80) return std::string(small, n);
+  std::string big(n > 0 ? n + 1 : MAX_PATH, '\0');
+  n = GetWindowsDirectoryA(big.data(), static_cast<UINT>(big.size()));
+  big.resize(n < big.size() ? n : 0);
+  return big;
+}
+
+std::string Win32System::localAppDataDirectory() {
+  char path[MAX_PATH] = {};
+  if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, path))) return path;
+  return {};
+}
+
+std::string Win32System::executableFolder() {
+  char path[MAX_PATH] = {};
+  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, n);
+  auto slash = folder.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+}
+
+void Win32System::shellOpen(const std::string& verb, const std::string& file) {
+  ShellExecuteA(nullptr, verb.c_str(), file.c_str(), "", "", SW_SHOWNORMAL);
+}
+
+bool Win32System::isNormalFile(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> Win32System::readFile(const std::string& path, std::size_t maxBytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (bytes.size() < maxBytes && ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+    bytes.append(buffer, std::min<std::size_t>(got, maxBytes - bytes.size()));
+  }
+  CloseHandle(file);
+  return bytes;
+}
+
+// Written beside the target and flushed before it takes the target's place, so a crash or a
+// forced power-off leaves the old file or the new one, never half of one.
+bool Win32System::replaceFile(const std::string& path, std::string_view bytes) {
+  std::string temporary = path + ".new";
+  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size() && FlushFileBuffers(file);
+  CloseHandle(file);
+  if (ok) ok = MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileA(temporary.c_str());
+  return ok;
+}
+
+bool Win32System::createDirectory(const std::string& path) {
+  if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::int64_t> Win32System::modifiedTime(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return static_cast<std::int64_t>(static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                                   data.ftLastWriteTime.dwLowDateTime);
+}
+
+void Win32System::getVersionEx(VersionRecord& record) {
+  static_assert(sizeof(OSVERSIONINFOA) == std::tuple_size_v<VersionRecord>);
+  OSVERSIONINFOA info;
+  std::memcpy(&info, record.data(), sizeof info);
+  GetVersionExA(&info);
+  std::memcpy(record.data(), &info, sizeof info);
+}
+
+Handle Win32System::getCurrentProcess() { return reinterpret_cast<Handle>(GetCurrentProcess()); }
+
+Handle Win32System::openProcessToken(Handle process, std::uint32_t desiredAccess) {
+  HANDLE token = nullptr;
+  OpenProcessToken(reinterpret_cast<HANDLE>(process), desiredAccess, &token);
+  return reinterpret_cast<Handle>(token);
+}
+
+std::uint64_t Win32System::lookupPrivilegeValue(const std::string& systemName, const std::string& privilege) {
+  LUID luid{};
+  LookupPrivilegeValueA(systemName.c_str(), privilege.c_str(), &luid);
+  return static_cast<std::uint64_t>(static_cast<std::uint32_t>(luid.HighPart)) << 32 | luid.LowPart;
+}
+
+void Win32System::adjustTokenPrivileges(Handle token, bool disableAll, const TokenPrivilegesRecord& newState,
+                                        std::uint32_t bufferLength, TokenPrivilegesRecord& previousState) {
+  // TOKEN_PRIVILEGES with room for two entries: 4 + 2 * 12 bytes, DWORD-aligned.
+  alignas(8) unsigned char next[28];
+  alignas(8) unsigned char previous[28];
+  std::memcpy(next, newState.data(), sizeof next);
+  std::memcpy(previous, previousState.data(), sizeof previous);
+  DWORD returned = 0;
+  AdjustTokenPrivileges(reinterpret_cast<HANDLE>(token), disableAll, reinterpret_cast<PTOKEN_PRIVILEGES>(next),
+                        bufferLength, reinterpret_cast<PTOKEN_PRIVILEGES>(previous), &returned);
+  std::memcpy(previousState.data(), previous, sizeof previous);
+}
+
+void Win32System::exitWindows(std::uint32_t flags, std::uint32_t reserved) { ExitWindowsEx(flags, reserved); }
+
+}  // namespace morvane

@@ -1,0 +1,238 @@
+// Window classes, the one window procedure, timers and the message loops.
+#include "platform/win32/Win32Toolkit.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <cctype>
+
+#include "platform/win32/GdiSurface.h"
+#include "platform/win32/Win32Peers.h"
+
+namespace morvane {
+
+namespace {
+
+void RegisterClass(HINSTANCE instance, const char* name, UINT style, HCURSOR cursor) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = style;
+  wc.lpfnWndProc = Win32Toolkit::WindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = cursor;
+  wc.hbrBackground = nullptr;  // every window paints its own face
+  wc.lpszClassName = name;
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  RegisterClassExA(&wc);
+}
+
+}  // namespace
+
+Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+  HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+  RegisterClass(instance, kWindowClass, 0, arrow);
+  RegisterClass(instance, kLabelClass, 0, arrow);
+  RegisterClass(instance, kLineClass, 0, arrow);
+  RegisterClass(instance, kPictureClass, 0, arrow);
+  RegisterClass(instance, kButtonClass, 0, arrow);
+}
+
+LRESULT CALLBACK Win32Toolkit::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* peer = static_cast<Win32Peer*>(create->lpCreateParams);
+    peer->bind(hwnd);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
+  }
+  auto* peer = reinterpret_cast<Win32Peer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    if (peer) peer->bind(nullptr);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  // Until an object is bound (messages before WM_NCCREATE), the default procedure answers.
+  if (!peer) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return peer->handle(message, wParam, lParam);
+}
+
+std::unique_ptr<WindowPeer> Win32Toolkit::createPeer(Window& window) {
+  return std::make_unique<Win32WindowPeer>(*this, window);
+}
+
+std::unique_ptr<ControlPeer> Win32Toolkit::createPeer(Control& control) {
+  return MakeControlPeer(*this, control);
+}
+
+HWND Win32Toolkit::HandleOf(const Window& window) {
+  auto* peer = dynamic_cast<Win32WindowPeer*>(window.peer());
+  return peer ? peer->hwnd() : nullptr;
+}
+
+HWND Win32Toolkit::HandleOf(const Control& control) {
+  auto* peer = dynamic_cast<Win32ControlPeerBase*>(control.peer());
+  return peer ? peer->handleOf() : nullptr;
+}
+
+// ---- Timers ----------------------------------------------------------------------------
+
+class Win32TimerPeer : public TimerPeer {
+ public:
+  Win32TimerPeer(Win32Toolkit& toolkit, Timer& timer) : toolkit_(toolkit), timer_(timer), id_(toolkit.addTimer(timer)) {
+    apply();
+  }
+  ~Win32TimerPeer() override {
+    if (HWND owner = Win32Toolkit::HandleOf(timer_.owner())) KillTimer(owner, id_);
+    toolkit_.removeTimer(id_);
+  }
+  // SetTimer on a running timer starts its interval afresh, as enabling a timer does.
+  void apply() override {
+    HWND owner = Win32Toolkit::HandleOf(timer_.owner());
+    if (!owner) return;
+    if (timer_.running()) {
+      SetTimer(owner, id_, static_cast<UINT>(timer_.interval()), nullptr);
+    } else {
+      KillTimer(owner, id_);
+    }
+  }
+
+ private:
+  Win32Toolkit& toolkit_;
+  Timer& timer_;
+  UINT_PTR id_;
+};
+
+std::unique_ptr<TimerPeer> Win32Toolkit::createPeer(Timer& timer) {
+  return std::make_unique<Win32TimerPeer>(*this, timer);
+}
+
+UINT_PTR Win32Toolkit::addTimer(Timer& timer) {
+  UINT_PTR id = nextTimerId_++;
+  timers_[id] = &timer;
+  return id;
+}
+
+void Win32Toolkit::removeTimer(UINT_PTR id) { timers_.erase(id); }
+
+void Win32Toolkit::tick(UINT_PTR id) {
+  auto it = timers_.find(id);
+  if (it == timers_.end()) return;
+  Timer* timer = it->second;
+  dispatch([timer] { timer->hostTick(); });
+}
+
+// ---- Text ------------------------------------------------------------------------------
+
+Size Win32Toolkit::measureText(const Font& font, std::string_view text) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, FontHandle(font));
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return {static_cast<int>(size.cx), static_cast<int>(metrics.tmHeight)};
+}
+
+// ---- Message loops ---------------------------------------------------------------------
+
+namespace {
+
+Window* WindowOfHandle(HWND hwnd, const std::vector<Window*>& windows) {
+  HWND top = GetAncestor(hwnd, GA_ROOT);
+  for (Window* w : windows) {
+    if (Win32Toolkit::HandleOf(*w) == top) return w;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool Win32Toolkit::preTranslate(MSG& msg) {
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+    Window* window = WindowOfHandle(msg.hwnd, loadedWindows());
+    if (!window) return false;
+    bool backwards = GetKeyState(VK_SHIFT) < 0;
+    if (Control* next = window->nextTabStop(window->focused(), backwards)) {
+      dispatch([next] { next->setFocus(); });
+    }
+    return true;
+  }
+  if (msg.message == WM_SYSCHAR) {
+    Window* window = WindowOfHandle(msg.hwnd, loadedWindows());
+    if (!window) return false;
+    char key = static_cast<char>(std::tolower(static_cast<unsigned char>(msg.wParam)));
+    for (Control* c : window->controls()) {
+      if (c->kind() != Control::Kind::Custom || !c->visible() || !c->enabled()) continue;
+      auto amp = c->text().find('&');
+      if (amp != std::string::npos && amp + 1 < c->text().size() &&
+          std::tolower(static_cast<unsigned char>(c->text()[amp + 1])) == key) {
+        dispatch([c] { c->hostAccessKey(); });
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+void Win32Toolkit::pump(MSG& msg) {
+  if (!preTranslate(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  releaseRetired();
+}
+
+void Win32Toolkit::run() {
+  MSG msg;
+  while (loadedWindowCount() > 0 && GetMessageA(&msg, nullptr, 0, 0) > 0) pump(msg);
+}
+
+// The other windows take no input while the dialog is up; timers keep running because
+// this loop dispatches their messages too.
+void Win32Toolkit::runModal(Window& window) {
+  std::vector<HWND> disabled;
+  for (Window* other : loadedWindows()) {
+    HWND h = HandleOf(*other);
+    if (other != &window && h && IsWindowEnabled(h)) {
+      EnableWindow(h, FALSE);
+      disabled.push_back(h);
+    }
+  }
+  window.show();
+  MSG msg;
+  bool quit = false;
+  while (window.loaded() && window.visible()) {
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+      quit = true;
+      break;
+    }
+    pump(msg);
+  }
+  for (HWND h : disabled) {
+    if (IsWindow(h)) EnableWindow(h, TRUE);
+  }
+  if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+}
+
+int ButtonMask(WPARAM wParam) {
+  int mask = 0;
+  if (wParam & MK_LBUTTON) mask |= kLeftButton;
+  if (wParam & MK_RBUTTON) mask |= kRightButton;
+  if (wParam & MK_MBUTTON) mask |= kMiddleButton;
+  return mask;
+}
+
+int ShiftMask() {
+  int mask = 0;
+  if (GetKeyState(VK_SHIFT) < 0) mask |= 1;
+  if (GetKeyState(VK_CONTROL) < 0) mask |= 2;
+  if (GetKeyState(VK_MENU) < 0) mask |= 4;
+  return mask;
+}
+
+}  // namespace morvane

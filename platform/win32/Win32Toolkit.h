@@ -1,0 +1,67 @@
+// The Win32 toolkit: real windows and child controls for the portable ones, one window
+// procedure for all of them, SetTimer timers, and the message loops.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+
+#include "platform/toolkit.h"
+
+namespace morvane {
+
+// Every window and control of our own classes has one of these bound to its HWND.
+class Win32Peer {
+ public:
+  virtual ~Win32Peer() = default;
+  virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  HWND hwnd() const { return hwnd_; }
+  void bind(HWND hwnd) { hwnd_ = hwnd; }
+
+ protected:
+  HWND hwnd_ = nullptr;
+};
+
+class Win32Toolkit : public Toolkit {
+ public:
+  explicit Win32Toolkit(HINSTANCE instance);
+
+  std::unique_ptr<WindowPeer> createPeer(Window& window) override;
+  std::unique_ptr<ControlPeer> createPeer(Control& control) override;
+  std::unique_ptr<TimerPeer> createPeer(Timer& timer) override;
+  void runModal(Window& window) override;
+  Size measureText(const Font& font, std::string_view text) override;
+  void run() override;
+
+  HINSTANCE instance() const { return instance_; }
+  static HWND HandleOf(const Window& window);
+  static HWND HandleOf(const Control& control);
+
+  // Timers are SetTimer timers on their window, told apart by id.
+  UINT_PTR addTimer(Timer& timer);
+  void removeTimer(UINT_PTR id);
+  void tick(UINT_PTR id);
+
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static constexpr const char* kWindowClass = "Morvane.Window";
+  static constexpr const char* kLabelClass = "Morvane.Label";
+  static constexpr const char* kLineClass = "Morvane.Line";
+  static constexpr const char* kPictureClass = "Morvane.Picture";
+  static constexpr const char* kButtonClass = "Morvane.xpcmdbutton";
+
+ private:
+  // Keys the toolkit handles before the focused control sees them: Tab moves the focus
+  // along the window's tab order, Alt with a letter presses a button's access key.
+  bool preTranslate(MSG& msg);
+  void pump(MSG& msg);
+
+  HINSTANCE instance_;
+  std::map<UINT_PTR, Timer*> timers_;
+  UINT_PTR nextTimerId_ = 1;
+};
+
+// Host notification helpers shared by the peers.
+int ButtonMask(WPARAM wParam);
+int ShiftMask();
+
+}  // namespace morvane

@@ -1,0 +1,194 @@
+// Top-level windows: created hidden at load, painted from their face through a back buffer,
+// and turning mouse, activation, close and move messages into host notifications.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "platform/win32/GdiSurface.h"
+#include "platform/win32/Win32Peers.h"
+
+namespace morvane {
+
+Win32WindowPeer::Win32WindowPeer(Win32Toolkit& toolkit, Window& window) : toolkit_(toolkit), window_(window) {
+  DWORD style = WS_POPUP | WS_CLIPCHILDREN;
+  if (window.border() == Window::Border::Single) style |= WS_BORDER;
+  Rect b = window.bounds();
+  CreateWindowExA(0, Win32Toolkit::kWindowClass, window.caption().c_str(), style, b.x, b.y, b.w, b.h, nullptr,
+                  nullptr, toolkit.instance(), static_cast<Win32Peer*>(this));
+  if (!hwnd_) throw std::runtime_error("the window could not be created");
+}
+
+Win32WindowPeer::~Win32WindowPeer() {
+  if (tooltips_) DestroyWindow(tooltips_);
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void Win32WindowPeer::apply(Prop what) {
+  switch (what) {
+    case Prop::Visible:
+      ShowWindow(hwnd_, window_.visible() ? SW_SHOW : SW_HIDE);
+      if (window_.visible() && !window_.focused()) {
+        if (Control* first = window_.nextTabStop(nullptr, false)) first->setFocus();
+      }
+      break;
+    case Prop::Bounds: {
+      Rect b = window_.bounds();
+      SetWindowPos(hwnd_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
+    case Prop::Face:
+      RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+      break;
+    default:
+      break;
+  }
+}
+
+void Win32WindowPeer::makeTopmost() { SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
+
+// The system's own move loop drags a window without a title bar as if its caption had
+// been grabbed; SendMessage returns when the button is released.
+void Win32WindowPeer::beginSystemDrag() {
+  ReleaseCapture();
+  leftPressed_ = false;
+  SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+// Activation is watched by a procedure placed in front of the window's own, through the
+// pointer-sized call on 64-bit Windows; every message is passed on unchanged.
+void Win32WindowPeer::trackActivation() {
+  if (oldWndProc_) return;
+  oldWndProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32WindowPeer::ActivationWndProc)));
+}
+
+LRESULT CALLBACK Win32WindowPeer::ActivationWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* peer = dynamic_cast<Win32WindowPeer*>(reinterpret_cast<Win32Peer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
+  WNDPROC old = peer ? peer->oldWndProc_ : Win32Toolkit::WindowProc;
+  if (peer && message == WM_ACTIVATE) {
+    Window* window = &peer->window_;
+    auto state = static_cast<std::uint32_t>(wParam);
+    peer->toolkit_.dispatch([window, state] { window->hostActivated(state); });
+  }
+  return CallWindowProcA(old, hwnd, message, wParam, lParam);
+}
+
+HWND Win32WindowPeer::tooltips() {
+  if (!tooltips_) {
+    tooltips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, toolkit_.instance(),
+                                nullptr);
+  }
+  return tooltips_;
+}
+
+void Win32WindowPeer::paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  try {
+    BitmapSurface back(client.right, client.bottom);
+    back.surface().fill({0, 0, client.right, client.bottom}, window_.backColor());
+    if (window_.face) window_.face(back.surface());
+    back.copyTo(dc, 0, 0);
+  } catch (...) {
+    // Out of GDI memory: leave the face unpainted rather than end the program.
+  }
+  EndPaint(hwnd_, &ps);
+}
+
+LRESULT Win32WindowPeer::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
+  float x = static_cast<float>(GET_X_LPARAM(lParam)), y = static_cast<float>(GET_Y_LPARAM(lParam));
+  int shift = ShiftMask();
+  Window* window = &window_;
+  auto watch = alive_.watch();
+  auto run = [&](const std::function<void()>& f) { toolkit_.dispatch(f); return StillAlive(watch); };
+  switch (message) {
+    case WM_MOUSEMOVE: {
+      int buttons = ButtonMask(wParam);
+      run([=] { window->hostMouseMove(buttons, shift, x, y); });
+      return 0;
+    }
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: {
+      int button = message == WM_LBUTTONDOWN ? kLeftButton : message == WM_RBUTTONDOWN ? kRightButton : kMiddleButton;
+      if (button == kLeftButton) leftPressed_ = true;
+      SetCapture(hwnd_);
+      run([=] { window->hostMouseDown(button, shift, x, y); });
+      return 0;
+    }
+    default: {
+      int button = message == WM_LBUTTONUP ? kLeftButton : message == WM_RBUTTONUP ? kRightButton : kMiddleButton;
+      if (ButtonMask(wParam) == 0 && GetCapture() == hwnd_) ReleaseCapture();
+      bool clicked = button == kLeftButton && leftPressed_;
+      if (button == kLeftButton) leftPressed_ = false;
+      if (!run([=] { window->hostMouseUp(button, shift, x, y); })) return 0;
+      RECT client;
+      GetClientRect(hwnd_, &client);
+      POINT p{static_cast<LONG>(x), static_cast<LONG>(y)};
+      if (clicked && PtInRect(&client, p)) run([=] { window->hostClick(); });
+      return 0;
+    }
+  }
+}
+
+LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+      return mouse(message, wParam, lParam);
+    case WM_CLOSE: {
+      Window* window = &window_;
+      toolkit_.dispatch([window] { window->hostCloseRequested(); });
+      return 0;
+    }
+    case WM_WINDOWPOSCHANGED: {
+      RECT r;
+      GetWindowRect(hwnd_, &r);
+      window_.hostMoved({r.left, r.top, r.right - r.left, r.bottom - r.top});
+      break;
+    }
+    case WM_TIMER:
+      toolkit_.tick(wParam);
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == EN_CHANGE && lParam) {
+        auto* peer = dynamic_cast<Win32ControlPeerBase*>(
+            reinterpret_cast<Win32Peer*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lParam), GWLP_USERDATA)));
+        if (peer) {
+          char text[256] = {};
+          GetWindowTextA(peer->handleOf(), text, sizeof text);
+          peer->control().hostTextChanged(text);
+        }
+      }
+      return 0;
+    case WM_CTLCOLOREDIT: case WM_CTLCOLORSTATIC: {
+      auto* peer = dynamic_cast<Win32ControlPeerBase*>(
+          reinterpret_cast<Win32Peer*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lParam), GWLP_USERDATA)));
+      if (!peer) break;
+      static HBRUSH brush = nullptr;
+      static Color brushColour = 0xFFFFFFFF;
+      Color back = peer->control().backColor();
+      if (!brush || brushColour != back) {
+        if (brush) DeleteObject(brush);
+        brush = CreateSolidBrush(back);
+        brushColour = back;
+      }
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, back);
+      SetTextColor(dc, peer->control().foreColor());
+      return reinterpret_cast<LRESULT>(brush);
+    }
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace morvane
