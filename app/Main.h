@@ -1,0 +1,11 @@
+// The program's start routine: one instance only, then the command line decides how the
+// run begins.
+#pragma once
+
+namespace morvane {
+
+class Program;
+
+void Main(Program& program);
+
+}  // namespace morvane

@@ -1,0 +1,34 @@
+// A whole program on the headless backend, started at a fixed local time.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+
+#include "platform/headless/HeadlessPlatform.h"
+#include "ui/Program.h"
+
+namespace morvane::testing {
+
+inline LocalTime At(int y, unsigned m, unsigned d, int hh = 0, int mm = 0, int ss = 0) {
+  using namespace std::chrono;
+  return local_days{year{y} / month{m} / day{d}} + hours{hh} + minutes{mm} + seconds{ss};
+}
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  explicit ProgramTest(LocalTime start = At(2026, 12, 7, 10, 0, 0))
+      : platform(std::make_unique<HeadlessPlatform>(start)), program(std::make_unique<Program>(*platform)) {}
+
+  HeadlessPlatform& p() { return *platform; }
+  HeadlessToolkit& tk() { return platform->tk(); }
+  HeadlessSystem& sys() { return platform->sys(); }
+  void advance(std::int64_t ms) { tk().advance(ms); }
+  const std::string& settingsFile() { return sys().files["C:\\windows\\morvane.dll"]; }
+
+  std::unique_ptr<HeadlessPlatform> platform;
+  std::unique_ptr<Program> program;
+};
+
+}  // namespace morvane::testing

@@ -1,0 +1,10 @@
+// The drawn face of the countdown alert window, 360 x 240 pixels.
+#pragma once
+
+#include "platform/surface.h"
+
+namespace morvane {
+
+void PaintAlertFace(Surface& surface);
+
+}  // namespace morvane
