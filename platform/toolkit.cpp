@@ -272,7 +272,15 @@ void Window::hide() {
 void Window::showModal() {
   if (!loaded_) return;
   modal_ = true;
-  toolkit_.runModal(*this);
+  toolkit_.enterModal();
+  try {
+    toolkit_.runModal(*this);
+  } catch (...) {
+    toolkit_.leaveModal();
+    modal_ = false;
+    throw;
+  }
+  toolkit_.leaveModal();
   modal_ = false;
 }
 

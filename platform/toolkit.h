@@ -85,6 +85,9 @@ class Toolkit {
   void retire(std::unique_ptr<Window> window);
   void releaseRetired();
   int dispatchDepth() const { return depth_; }
+  // A modal loop counts as a handler in progress: whoever opened it still holds its window.
+  void enterModal() { ++depth_; }
+  void leaveModal() { --depth_; }
 
   // Every host notification enters the portable code through here: nothing thrown by a
   // handler crosses back into the backend.

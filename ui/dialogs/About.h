@@ -2,13 +2,13 @@
 #pragma once
 
 #include "platform/toolkit.h"
+#include "ui/Maker.h"
 
 namespace morvane {
 
 class Program;
 
 // The maker's home page; the about face prints it.
-inline constexpr const char* kMakerHomePage = "https://www.quillon.example/";
 
 class About : public Window {
  public:

@@ -17,7 +17,7 @@ constexpr Color kSmallCaps = Rgb(96, 96, 96);
 void MakerLogo(Surface& s) {
   s.ellipse({296, 12, 30, 30}, kPawGreen);
   PawPrint(s, {311, 27}, 20, Rgb(255, 255, 255));
-  s.text({332, 19}, "Quillon", Font{"Arial", 10, true}, Rgb(64, 64, 64));
+  s.text({332, 19}, kMakerShortName, Font{"Arial", 10, true}, Rgb(64, 64, 64));
 }
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "platform/toolkit.h"
 #include "schedule/ScheduleFields.h"
 #include "settings/SettingsFile.h"
+#include "ui/Maker.h"
 #include "ui/button/xpcmdbutton.h"
 
 namespace morvane {
@@ -20,7 +21,6 @@ constexpr Color kModeSelected = 0;
 constexpr Color kModeUnselected = 0x808080;
 constexpr const char* kAfterModeLine = "Shutdown after / at  ___ : ___  ( HH:mm )";
 constexpr const char* kAtModeLine = "Shutdown after / at  ___ : ___    ___ - ___ - _____";
-constexpr const char* kMakerShortName = "Quillon";
 constexpr const char* kFieldTooltip = "HH:mm  MM-dd-yyyy";
 
 class Form1 : public Window {
