@@ -58,4 +58,9 @@ CommandLineForm ParseCommandLine(std::string_view loweredText, LocalTime now, co
   return form;
 }
 
+std::string_view Unquoted(std::string_view text) {
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return text.substr(1, text.size() - 2);
+  return text;
+}
+
 }  // namespace morvane

@@ -9,6 +9,9 @@
 namespace morvane {
 
 std::string LowerCase(std::string_view text);  // ASCII letters only
+// The text without one pair of double quotes around all of it, as a shell adds them around
+// an argument with a space ("2026-12-24 18:00"); any other text comes back unchanged.
+std::string_view Unquoted(std::string_view text);
 
 struct CommandLineForm {
   enum class Kind { Empty, Shutdown, After, AtToday, AtDateTime, Invalid };

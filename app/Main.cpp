@@ -32,7 +32,7 @@ void StartFromCommandLine(Program& program, bool afterMode, WriteFields write) {
 void Main(Program& program) {
   System& system = program.system();
   std::string command;
-  SkipOnError([&] { command = LowerCase(system.commandLine()); });
+  SkipOnError([&] { command = LowerCase(Unquoted(system.commandLine())); });
 
   bool first = true;
   SkipOnError([&] { first = system.claimSingleInstance(); });

@@ -73,3 +73,18 @@ TEST(DateConversion, RefusedTexts) {
 
 }  // namespace
 }  // namespace morvane
+
+namespace morvane {
+namespace {
+
+TEST(CommandLineQuotes, OnePairAroundTheWholeTextIsTheShellsNotTheSchedules) {
+  EXPECT_EQ(Unquoted("\"2026-12-24 18:00\""), "2026-12-24 18:00");
+  EXPECT_EQ(Unquoted("\"01:30\""), "01:30");
+  EXPECT_EQ(Unquoted("01:30"), "01:30");
+  EXPECT_EQ(Unquoted("\""), "\"");
+  EXPECT_EQ(Unquoted("\"a\" \"b\""), "a\" \"b");
+  EXPECT_EQ(Unquoted(""), "");
+}
+
+}  // namespace
+}  // namespace morvane
