@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 namespace morvane {
 
@@ -50,9 +51,13 @@ HFONT FontHandle(const Font& font) {
   // The windows are laid out in pixels, so their fonts are sized for 96 dpi whatever the screen.
   constexpr double kDpi = 96.0;
   int height = -static_cast<int>(std::lround(font.points * kDpi / 72.0));
+  // MS Sans Serif is a bitmap face made in small sizes; where a system lacks a large size
+  // (Wine draws its 24 pt as small, gapped digits) Arial, its scalable look-alike, stands in.
+  std::string face = font.face;
+  if (face == "MS Sans Serif" && font.points > 14) face = "Arial";
   HFONT handle = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
                              static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.face.c_str());
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
   if (!handle) handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fonts[{font}] = handle;
   return handle;

@@ -75,9 +75,11 @@ LRESULT CALLBACK Win32WindowPeer::ActivationWndProc(HWND hwnd, UINT message, WPA
 }
 
 HWND Win32WindowPeer::tooltips() {
+  // Ownerless: a topmost popup owned by the window would take the window's own topmost
+  // request for itself (Wine places the owned popup first and the owner after it).
   if (!tooltips_) {
     tooltips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, toolkit_.instance(),
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, toolkit_.instance(),
                                 nullptr);
   }
   return tooltips_;
