@@ -41,7 +41,6 @@ void Win32ControlPeerBase::create(const char* className, DWORD style, DWORD exSt
   if (!created) throw std::runtime_error("a control could not be created");
   hwnd_ = created;
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control_.font())), FALSE);
-  if (!control_.tooltip().empty()) addTooltip();
 }
 
 bool Win32ControlPeerBase::dispatch(const std::function<void()>& notify) {
@@ -75,7 +74,7 @@ void Win32ControlPeerBase::apply(Prop what) {
       SetFocus(hwnd_);
       break;
     case Prop::Tooltip:
-      addTooltip();
+      tooltipAdded_ = false;
       break;
     default:
       InvalidateRect(hwnd_, nullptr, FALSE);
@@ -95,16 +94,23 @@ bool Win32ControlPeerBase::setCursor() {
   return true;
 }
 
-void Win32ControlPeerBase::addTooltip() {
+// A control's tip is registered when the pointer first comes over it, and this first move
+// is relayed so the tip starts its delay now; later moves reach it through the subclass.
+void Win32ControlPeerBase::hovered(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (tooltipAdded_ || control_.tooltip().empty()) return;
   auto* owner = dynamic_cast<Win32WindowPeer*>(control_.owner().peer());
-  if (!owner || control_.tooltip().empty()) return;
+  HWND tips = owner ? owner->tooltips() : nullptr;
+  if (!tips) return;
   TOOLINFOA info{};
   info.cbSize = sizeof info;
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   info.hwnd = owner->hwnd();
   info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
   info.lpszText = const_cast<char*>(control_.tooltip().c_str());
-  SendMessageA(owner->tooltips(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  tooltipAdded_ = true;
+  MSG msg{hwnd_, message, wParam, lParam, 0, {}};
+  SendMessageA(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 // ---- Self-drawn controls ---------------------------------------------------------------
@@ -230,6 +236,7 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
     int shift = ShiftMask();
     Control* c = &control_;
     if (message == WM_MOUSEMOVE) {
+      hovered(message, wParam, lParam);
       int buttons = ButtonMask(wParam);
       dispatch([=] { c->hostMouseMove(buttons, shift, x, y); });
       return 0;
@@ -278,7 +285,6 @@ class Win32EditPeer : public Win32ControlPeerBase {
         SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32EditPeer::EditProc)));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control.font())), FALSE);
     if (control.maxLength() > 0) SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength()), 0);
-    if (!control.tooltip().empty()) addTooltip();
   }
 
   ~Win32EditPeer() override {
@@ -333,6 +339,9 @@ class Win32EditPeer : public Win32ControlPeerBase {
       case WM_PASTE:
         paste();
         return 0;
+      case WM_MOUSEMOVE:
+        hovered(message, wParam, lParam);
+        break;
       case WM_SETFOCUS: case WM_KILLFOCUS:
         control_.hostFocusChanged(message == WM_SETFOCUS);
         break;

@@ -67,11 +67,12 @@ class Win32ControlPeerBase : public ControlPeer, public Win32Peer {
   // Runs a host notification; false when the peer was destroyed by it.
   bool dispatch(const std::function<void()>& notify);
   bool setCursor();
-  void addTooltip();
+  void hovered(UINT message, WPARAM wParam, LPARAM lParam);
 
   Win32Toolkit& toolkit_;
   Control& control_;
   AliveToken alive_;
+  bool tooltipAdded_ = false;
 };
 
 std::unique_ptr<ControlPeer> MakeControlPeer(Win32Toolkit& toolkit, Control& control);

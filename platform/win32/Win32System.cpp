@@ -2,8 +2,6 @@
 // calls that power the machine off.
 #include "platform/win32/Win32System.h"
 
-#include <shellapi.h>
-#include <shlobj.h>
 
 #include <cstring>
 
@@ -86,9 +84,14 @@ std::string Win32System::windowsDirectory() {
   return big;
 }
 
+// Read from the environment rather than asked of the shell, so shell32 stays unloaded
+// until Help or the home page needs it.
 std::string Win32System::localAppDataDirectory() {
   char path[MAX_PATH] = {};
-  if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, path))) return path;
+  DWORD n = GetEnvironmentVariableA("LOCALAPPDATA", path, MAX_PATH);
+  if (n > 0 && n < MAX_PATH) return std::string(path, n);
+  n = GetEnvironmentVariableA("USERPROFILE", path, MAX_PATH);
+  if (n > 0 && n < MAX_PATH) return std::string(path, n) + "\\AppData\\Local";
   return {};
 }
 
@@ -100,8 +103,14 @@ std::string Win32System::executableFolder() {
   return slash == std::string::npos ? std::string() : folder.substr(0, slash);
 }
 
+// shell32 is loaded the first time it is needed: most runs never open a file or address.
 void Win32System::shellOpen(const std::string& verb, const std::string& file) {
-  ShellExecuteA(nullptr, verb.c_str(), file.c_str(), "", "", SW_SHOWNORMAL);
+  static HMODULE shell = LoadLibraryA("shell32.dll");
+  using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+  auto open = shell ? reinterpret_cast<ShellExecuteFn>(
+                          reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")))
+                    : nullptr;
+  if (open) open(nullptr, verb.c_str(), file.c_str(), "", "", SW_SHOWNORMAL);
 }
 
 bool Win32System::isNormalFile(const std::string& path) {

@@ -31,8 +31,6 @@ void RegisterClass(HINSTANCE instance, const char* name, UINT style, HCURSOR cur
 }  // namespace
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&icc);
   HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
   RegisterClass(instance, kWindowClass, 0, arrow);
   RegisterClass(instance, kLabelClass, 0, arrow);

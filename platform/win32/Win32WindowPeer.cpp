@@ -74,10 +74,27 @@ LRESULT CALLBACK Win32WindowPeer::ActivationWndProc(HWND hwnd, UINT message, WPA
   return CallWindowProcA(old, hwnd, message, wParam, lParam);
 }
 
+namespace {
+
+// The common controls are loaded the first time a tooltip is wanted, not at start.
+bool LoadCommonControls() {
+  static const bool loaded = [] {
+    HMODULE module = LoadLibraryA("comctl32.dll");
+    if (!module) return false;
+    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(module, "InitCommonControlsEx")));
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    return init && init(&icc);
+  }();
+  return loaded;
+}
+
+}  // namespace
+
 HWND Win32WindowPeer::tooltips() {
   // Ownerless: a topmost popup owned by the window would take the window's own topmost
   // request for itself (Wine places the owned popup first and the owner after it).
-  if (!tooltips_) {
+  if (!tooltips_ && LoadCommonControls()) {
     tooltips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, toolkit_.instance(),
                                 nullptr);
