@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "platform/OffsetSurface.h"
 #include "platform/win32/GdiSurface.h"
@@ -232,34 +231,12 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
   }
 
   LRESULT mouse(UINT message, WPARAM wParam, LPARAM lParam) {
-    float x = static_cast<float>(GET_X_LPARAM(lParam)), y = static_cast<float>(GET_Y_LPARAM(lParam));
-    int shift = ShiftMask();
-    Control* c = &control_;
-    if (message == WM_MOUSEMOVE) {
-      hovered(message, wParam, lParam);
-      int buttons = ButtonMask(wParam);
-      dispatch([=] { c->hostMouseMove(buttons, shift, x, y); });
-      return 0;
-    }
-    bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-    int button = (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)   ? kLeftButton
-                 : (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) ? kRightButton
-                                                                         : kMiddleButton;
-    if (down) {
-      if (button == kLeftButton) leftPressed_ = true;
-      SetCapture(hwnd_);
-      if (control_.kind() == Control::Kind::Custom && GetFocus() != hwnd_) SetFocus(hwnd_);
-      dispatch([=] { c->hostMouseDown(button, shift, x, y); });
-      return 0;
-    }
-    if (ButtonMask(wParam) == 0 && GetCapture() == hwnd_) ReleaseCapture();
-    bool clicked = button == kLeftButton && leftPressed_;
-    if (button == kLeftButton) leftPressed_ = false;
-    if (!dispatch([=] { c->hostMouseUp(button, shift, x, y); })) return 0;
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    POINT p{static_cast<LONG>(x), static_cast<LONG>(y)};
-    if (clicked && PtInRect(&client, p)) dispatch([=] { c->hostClick(); });
+    if (message == WM_MOUSEMOVE) hovered(message, wParam, lParam);
+    // Buttons take the focus when pressed, as push buttons do.
+    bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+    if (press && control_.kind() == Control::Kind::Custom && GetFocus() != hwnd_) SetFocus(hwnd_);
+    DeliverMouse(hwnd_, message, wParam, lParam, &control_, leftPressed_,
+                 [this](const std::function<void()>& notify) { return dispatch(notify); });
     return 0;
   }
 

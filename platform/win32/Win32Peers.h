@@ -26,6 +26,41 @@ inline bool StillAlive(const std::weak_ptr<bool>& watch) {
   return alive && *alive;
 }
 
+// Mouse messages of one window as host notifications for its target (a window or a
+// control): the mouse is captured while a button is held, and a left press and release
+// inside make a click. `dispatch` runs a notification and says whether the peer, whose
+// `leftPressed` this is, still exists afterwards.
+template <class Target, class Dispatch>
+void DeliverMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, Target* target, bool& leftPressed,
+                  Dispatch dispatch) {
+  float x = static_cast<float>(static_cast<short>(LOWORD(lParam)));
+  float y = static_cast<float>(static_cast<short>(HIWORD(lParam)));
+  int shift = ShiftMask();
+  if (message == WM_MOUSEMOVE) {
+    int buttons = ButtonMask(wParam);
+    dispatch([=] { target->hostMouseMove(buttons, shift, x, y); });
+    return;
+  }
+  bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+  int button = (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)   ? kLeftButton
+               : (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) ? kRightButton
+                                                                       : kMiddleButton;
+  if (down) {
+    if (button == kLeftButton) leftPressed = true;
+    SetCapture(hwnd);
+    dispatch([=] { target->hostMouseDown(button, shift, x, y); });
+    return;
+  }
+  if (ButtonMask(wParam) == 0 && GetCapture() == hwnd) ReleaseCapture();
+  bool clicked = button == kLeftButton && leftPressed;
+  if (button == kLeftButton) leftPressed = false;
+  if (!dispatch([=] { target->hostMouseUp(button, shift, x, y); })) return;
+  RECT client;
+  GetClientRect(hwnd, &client);
+  POINT p{static_cast<LONG>(x), static_cast<LONG>(y)};
+  if (clicked && PtInRect(&client, p)) dispatch([=] { target->hostClick(); });
+}
+
 class Win32WindowPeer : public WindowPeer, public Win32Peer {
  public:
   Win32WindowPeer(Win32Toolkit& toolkit, Window& window);

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <cctype>
 

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/Win32Peers.h"
@@ -119,37 +118,12 @@ void Win32WindowPeer::paint() {
 }
 
 LRESULT Win32WindowPeer::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
-  float x = static_cast<float>(GET_X_LPARAM(lParam)), y = static_cast<float>(GET_Y_LPARAM(lParam));
-  int shift = ShiftMask();
-  Window* window = &window_;
   auto watch = alive_.watch();
-  auto run = [&](const std::function<void()>& f) { toolkit_.dispatch(f); return StillAlive(watch); };
-  switch (message) {
-    case WM_MOUSEMOVE: {
-      int buttons = ButtonMask(wParam);
-      run([=] { window->hostMouseMove(buttons, shift, x, y); });
-      return 0;
-    }
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: {
-      int button = message == WM_LBUTTONDOWN ? kLeftButton : message == WM_RBUTTONDOWN ? kRightButton : kMiddleButton;
-      if (button == kLeftButton) leftPressed_ = true;
-      SetCapture(hwnd_);
-      run([=] { window->hostMouseDown(button, shift, x, y); });
-      return 0;
-    }
-    default: {
-      int button = message == WM_LBUTTONUP ? kLeftButton : message == WM_RBUTTONUP ? kRightButton : kMiddleButton;
-      if (ButtonMask(wParam) == 0 && GetCapture() == hwnd_) ReleaseCapture();
-      bool clicked = button == kLeftButton && leftPressed_;
-      if (button == kLeftButton) leftPressed_ = false;
-      if (!run([=] { window->hostMouseUp(button, shift, x, y); })) return 0;
-      RECT client;
-      GetClientRect(hwnd_, &client);
-      POINT p{static_cast<LONG>(x), static_cast<LONG>(y)};
-      if (clicked && PtInRect(&client, p)) run([=] { window->hostClick(); });
-      return 0;
-    }
-  }
+  DeliverMouse(hwnd_, message, wParam, lParam, &window_, leftPressed_, [&](const std::function<void()>& notify) {
+    toolkit_.dispatch(notify);
+    return StillAlive(watch);
+  });
+  return 0;
 }
 
 LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
