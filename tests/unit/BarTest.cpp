@@ -37,7 +37,7 @@ TEST_F(Bar, LoadsInTheAfterModeCentredAtTheTopWithTodaysDate) {
   EXPECT_TRUE(f.Text8.visible() && f.Text9.visible());
   for (Control* c : {&f.Text3, &f.Text4, &f.Text5, &f.Text6, &f.Text7}) EXPECT_FALSE(c->visible()) << c->name();
   EXPECT_EQ(f.Label2.text(), "Shutdown after / at  ___ : ___  ( HH:mm )");
-  EXPECT_EQ(f.xpcmdbutton1[3]->Caption(), "Quillon");
+  EXPECT_EQ(f.xpcmdbutton1[3].Caption(), "Quillon");
   EXPECT_TRUE(f.topmost());
   EXPECT_FALSE(f.Label1.visible());
 }
@@ -167,7 +167,7 @@ class BarDocking : public Bar {
     bool folded = f.height() == 1;
     EXPECT_EQ(f.line1.visible(), folded);
     EXPECT_EQ(f.Timer2.enabled(), folded);
-    for (auto& b : f.xpcmdbutton1) EXPECT_EQ(b->visible(), !folded);
+    for (auto& b : f.xpcmdbutton1) EXPECT_EQ(b.visible(), !folded);
     return folded;
   }
   void startCountdown() {
@@ -263,21 +263,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Bar, StartAndStopSwapTheLinesAndQuit) {
   Form1& f = shown();
-  tk().click(*f.xpcmdbutton1[0]);
-  EXPECT_EQ(f.xpcmdbutton1[0]->Caption(), "Stop");
-  EXPECT_FALSE(f.xpcmdbutton1[4]->Enabled());
+  tk().click(f.xpcmdbutton1[0]);
+  EXPECT_EQ(f.xpcmdbutton1[0].Caption(), "Stop");
+  EXPECT_FALSE(f.xpcmdbutton1[4].Enabled());
   EXPECT_TRUE(f.Label1.visible());
   EXPECT_EQ(f.Label1.text(), "Shutdown computer as your wish.");
   for (Control* c : {&f.Text8, &f.Text9, &f.Label2, &f.Label3, &f.Label4}) EXPECT_FALSE(c->visible()) << c->name();
   advance(1000);
   EXPECT_EQ(f.Label1.text(), "Shutdown after 59 minutes.");
 
-  tk().click(*f.xpcmdbutton1[4]);
+  tk().click(f.xpcmdbutton1[4]);
   EXPECT_TRUE(f.loaded()) << "Quit is disabled during a countdown";
 
-  tk().click(*f.xpcmdbutton1[0]);
-  EXPECT_EQ(f.xpcmdbutton1[0]->Caption(), "Start");
-  EXPECT_TRUE(f.xpcmdbutton1[4]->Enabled());
+  tk().click(f.xpcmdbutton1[0]);
+  EXPECT_EQ(f.xpcmdbutton1[0].Caption(), "Start");
+  EXPECT_TRUE(f.xpcmdbutton1[4].Enabled());
   EXPECT_FALSE(f.Label1.visible());
   EXPECT_TRUE(f.Text8.visible() && f.Label2.visible() && f.Label3.visible() && f.Label4.visible());
   EXPECT_FALSE(f.Timer1.enabled());
@@ -289,7 +289,7 @@ TEST_F(Bar, QuitSavesTheTypedScheduleAndEnds) {
   f.Text9.setText("15");
   tk().click(f.Label4);
   f.Text6.setText("6");
-  tk().click(*f.xpcmdbutton1[4]);
+  tk().click(f.xpcmdbutton1[4]);
   EXPECT_EQ(settingsFile(), "6\r\n0\r\n3\r\n15\r\n 8421504 \r\n 0 \r\n");
   EXPECT_TRUE(sys().ended);
   EXPECT_FALSE(f.loaded());
@@ -297,8 +297,8 @@ TEST_F(Bar, QuitSavesTheTypedScheduleAndEnds) {
 
 TEST_F(Bar, HelpAndHomePageGoToTheShell) {
   Form1& f = shown();
-  tk().click(*f.xpcmdbutton1[1]);
-  tk().click(*f.xpcmdbutton1[3]);
+  tk().click(f.xpcmdbutton1[1]);
+  tk().click(f.xpcmdbutton1[3]);
   std::vector<std::string> opens;
   for (auto& call : sys().calls)
     if (call.rfind("ShellExecute", 0) == 0) opens.push_back(call);
@@ -308,12 +308,12 @@ TEST_F(Bar, HelpAndHomePageGoToTheShell) {
 
 TEST_F(Bar, AboutShowsOneAboutBoxThatStaysUp) {
   Form1& f = shown();
-  tk().click(*f.xpcmdbutton1[2]);
+  tk().click(f.xpcmdbutton1[2]);
   About* about = program->existingAbout();
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->visible());
   EXPECT_FALSE(about->Timer1.enabled());
-  tk().click(*f.xpcmdbutton1[2]);
+  tk().click(f.xpcmdbutton1[2]);
   EXPECT_EQ(program->existingAbout(), about);
   advance(5000);
   EXPECT_TRUE(about->loaded());

@@ -22,7 +22,7 @@ class AlertWindow : public testing::ProgramTest {
     f.show();
     f.Text8.setText("0");
     f.Text9.setText("1");
-    tk().click(*f.xpcmdbutton1[0]);
+    tk().click(f.xpcmdbutton1[0]);
     advance(44'000);
     if (program->existingForm2()) return nullptr;
     advance(1'000);
@@ -53,7 +53,7 @@ TEST_F(AlertWindow, CountdownShowsItCentredForTheLastFifteenSecondsAndStopEndsBo
   Form1& bar = program->form1();
   EXPECT_FALSE(bar.countdownRunning());
   EXPECT_FALSE(bar.Timer1.enabled());
-  EXPECT_EQ(bar.xpcmdbutton1[0]->Caption(), "Start");
+  EXPECT_EQ(bar.xpcmdbutton1[0].Caption(), "Start");
 
   // The next countdown brings a fresh window, centred again where the old one was dragged.
   Form2* next = AlertOfAOneMinuteCountdown();

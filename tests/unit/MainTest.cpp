@@ -62,7 +62,7 @@ TEST_F(Start, AfterFormStartsTheCountdownWithTheDigitsAsTyped) {
   EXPECT_EQ(bar->Text8.text(), "01");
   EXPECT_EQ(bar->Text9.text(), "30");
   EXPECT_TRUE(bar->visible());
-  EXPECT_EQ(bar->xpcmdbutton1[0]->Caption(), "Stop");
+  EXPECT_EQ(bar->xpcmdbutton1[0].Caption(), "Stop");
   EXPECT_EQ(bar->TargetTime, testing::At(2026, 12, 7, 11, 30, 0));
   EXPECT_EQ(settingsFile(), "21\r\n0\r\n01\r\n30\r\n 0 \r\n 8421504 \r\n");
 }
@@ -86,7 +86,7 @@ TEST_F(Start, TimeWithSecondsIsReadAsADateAndTimeToday) {
   EXPECT_EQ(bar->Text3.text(), "2026");
   EXPECT_EQ(bar->Text4.text(), "12");
   EXPECT_EQ(bar->Text5.text(), "7");
-  EXPECT_EQ(bar->xpcmdbutton1[0]->Caption(), "Stop");
+  EXPECT_EQ(bar->xpcmdbutton1[0].Caption(), "Stop");
 }
 
 TEST_F(Start, AQuotedDateAndTimeIsTheSameSchedule) {
@@ -102,7 +102,7 @@ TEST_F(Start, OutOfRangeDigitsReachTheBarAndItsMessage) {
   Form1* bar = program->existingForm1();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(messages(), (std::vector<std::string>{"The value must be 0-59."}));
-  EXPECT_EQ(bar->xpcmdbutton1[0]->Caption(), "Start");
+  EXPECT_EQ(bar->xpcmdbutton1[0].Caption(), "Start");
   EXPECT_TRUE(bar->Text9.hasFocus());
   EXPECT_EQ(bar->Text9.selLength(), 2);
 }

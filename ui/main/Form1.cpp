@@ -13,12 +13,17 @@ namespace morvane {
 namespace {
 
 constexpr Rect kButtonPlaces[5] = {{0, 0, 51, 18}, {50, 0, 51, 18}, {100, 0, 51, 18}, {150, 0, 55, 18}, {204, 0, 51, 18}};
-constexpr const char* kButtonCaptions[5] = {"Start", "Help", "About", "xpcmdbutton1", "Quit"};
+constexpr const char* kButtonCaptions[5] = {"Start", "Help", "About", "", "Quit"};
 
 }  // namespace
 
 Form1::Form1(Program& program)
     : Window(program.toolkit(), "Morvane", {255, 43}),
+      xpcmdbutton1{{{*this, program.system(), "xpcmdbutton1", kButtonPlaces[0]},
+                    {*this, program.system(), "xpcmdbutton1", kButtonPlaces[1]},
+                    {*this, program.system(), "xpcmdbutton1", kButtonPlaces[2]},
+                    {*this, program.system(), "xpcmdbutton1", kButtonPlaces[3]},
+                    {*this, program.system(), "xpcmdbutton1", kButtonPlaces[4]}}},
       Text3(*this, Control::Kind::TextField, "Text3", {217, 21, 30, 13}),
       Text4(*this, Control::Kind::TextField, "Text4", {163, 21, 18, 13}),
       Text5(*this, Control::Kind::TextField, "Text5", {190, 21, 18, 13}),
@@ -37,16 +42,13 @@ Form1::Form1(Program& program)
       program_(program) {
   setBackColor(kBarBackground);
   face = PaintBarFace;
-  // The buttons come first in the tab order and lie above everything else.
-  std::vector<Control*> fields;
-  for (Control* c : controls()) fields.push_back(c);
-  for (Control* c : fields) remove(*c);
+  // The buttons come first in the tab order and lie above everything else: they are
+  // constructed first. The home-page button keeps its display name until the window loads.
   for (int i = 0; i < 5; ++i) {
-    xpcmdbutton1[static_cast<size_t>(i)] = std::make_unique<xpcmdbutton>(*this, program.system(), "xpcmdbutton1", kButtonPlaces[i]);
-    xpcmdbutton1[static_cast<size_t>(i)]->SetCaption(kButtonCaptions[i]);
-    xpcmdbutton1[static_cast<size_t>(i)]->ButtonClick = [this, i] { xpcmdbutton1_Click(i); };
+    auto& button = xpcmdbutton1[static_cast<size_t>(i)];
+    if (i != 3) button.SetCaption(kButtonCaptions[i]);
+    button.ButtonClick = [this, i] { xpcmdbutton1_Click(i); };
   }
-  for (Control* c : fields) add(*c);
 
   struct FieldInit { Control& field; int maxLength; const char* text; bool visible; bool tooltip; };
   for (FieldInit f : {FieldInit{Text3, 4, "", false, true}, FieldInit{Text4, 2, "", false, true},
@@ -89,7 +91,7 @@ void Form1::Form_Load() {
   makeTopmost();
   BlinkState = 1;
   LoadSettings(program_);
-  xpcmdbutton1[3]->SetCaption(kMakerShortName);
+  xpcmdbutton1[3].SetCaption(kMakerShortName);
   using namespace std::chrono;
   year_month_day today{floor<days>(program_.system().now())};
   Text3.setText(std::to_string(static_cast<int>(today.year())));

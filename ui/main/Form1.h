@@ -61,7 +61,7 @@ class Form1 : public Window {
   Control& field(Field which);
 
   // Controls, created in tab order; earlier ones lie above later ones.
-  std::array<std::unique_ptr<xpcmdbutton>, 5> xpcmdbutton1;
+  std::array<xpcmdbutton, 5> xpcmdbutton1;
   Control Text3, Text4, Text5, Text6, Text7, Text8, Text9;
   Control Label3, Label4, Label1, Label2;
   Control line1;

@@ -11,7 +11,7 @@ void Form1::xpcmdbutton1_Click(int index) {
   System& system = program_.system();
   switch (index) {
     case 0:
-      if (xpcmdbutton1[0]->Caption() == "Start") {
+      if (xpcmdbutton1[0].Caption() == "Start") {
         start();
       } else {
         SkipOnError([&] { IStop(); });
@@ -43,7 +43,7 @@ void Form1::xpcmdbutton1_Click(int index) {
 // Closing the bar from the system (Alt+F4) is Quit, and is refused while a countdown runs,
 // as Quit is.
 void Form1::hostCloseRequested() {
-  if (xpcmdbutton1[4]->Enabled()) xpcmdbutton1_Click(4);
+  if (xpcmdbutton1[4].Enabled()) xpcmdbutton1_Click(4);
 }
 
 }  // namespace morvane

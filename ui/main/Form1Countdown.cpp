@@ -31,8 +31,8 @@ void Form1::NoTime() { TargetTime = morvane::NoTime(fields(), program_.system().
 void Form1::start() {
   if (!Yanzheng()) return;
   SkipOnError([&] { SaveSettings(program_); });
-  SkipOnError([&] { xpcmdbutton1[0]->SetCaption("Stop"); });
-  SkipOnError([&] { xpcmdbutton1[4]->SetEnabled(false); });
+  SkipOnError([&] { xpcmdbutton1[0].SetCaption("Stop"); });
+  SkipOnError([&] { xpcmdbutton1[4].SetEnabled(false); });
   SkipOnError([&] {
     Label1.setText(kCountdownIdleText);
     Label1.setVisible(true);
@@ -48,8 +48,8 @@ void Form1::start() {
 
 void Form1::IStop() {
   Timer1.setEnabled(false);
-  xpcmdbutton1[4]->SetEnabled(true);
-  xpcmdbutton1[0]->SetCaption("Start");
+  xpcmdbutton1[4].SetEnabled(true);
+  xpcmdbutton1[0].SetCaption("Start");
   Label2.setVisible(true);
   Label3.setVisible(true);
   Label4.setVisible(true);

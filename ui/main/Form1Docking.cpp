@@ -15,12 +15,12 @@ void Form1::Timer3_Timer() {
     setHeight(kBarCollapsedHeightTwips / kTwipsPerPixel);
     line1.setVisible(true);
     Timer2.setEnabled(true);
-    for (auto& button : xpcmdbutton1) button->setVisible(false);
+    for (auto& button : xpcmdbutton1) button.setVisible(false);
   } else {
     setHeight(kBarOpenHeightTwips / kTwipsPerPixel);
     line1.setVisible(false);
     Timer2.setEnabled(false);
-    for (auto& button : xpcmdbutton1) button->setVisible(true);
+    for (auto& button : xpcmdbutton1) button.setVisible(true);
   }
 }
 
