@@ -26,8 +26,14 @@ HCURSOR HandCursor(HINSTANCE instance) {
 
 // ---- Shared ----------------------------------------------------------------------------
 
+// As for windows: let go first, so no message of the destruction reaches this peer.
 Win32ControlPeerBase::~Win32ControlPeerBase() {
-  if (hwnd_) DestroyWindow(hwnd_);
+  if (hwnd_) {
+    HWND hwnd = hwnd_;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    DestroyWindow(hwnd);
+  }
 }
 
 void Win32ControlPeerBase::create(const char* className, DWORD style, DWORD exStyle) {

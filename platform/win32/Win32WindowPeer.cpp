@@ -18,9 +18,17 @@ Win32WindowPeer::Win32WindowPeer(Win32Toolkit& toolkit, Window& window) : toolki
   if (!hwnd_) throw std::runtime_error("the window could not be created");
 }
 
+// The window is let go of before it is destroyed: the messages of its destruction (which
+// Wine can stretch over seconds while it waits for the X server) go to the default procedure
+// rather than to a peer that is being taken apart.
 Win32WindowPeer::~Win32WindowPeer() {
   if (tooltips_) DestroyWindow(tooltips_);
-  if (hwnd_) DestroyWindow(hwnd_);
+  if (hwnd_) {
+    HWND hwnd = hwnd_;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    DestroyWindow(hwnd);
+  }
 }
 
 void Win32WindowPeer::apply(Prop what) {

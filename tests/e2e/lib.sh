@@ -545,7 +545,10 @@ start_exe() {
         shift
     done
     mkdir -p "$WINEPREFIX/drive_c/morvane"
-    cp "$MORVANE_EXE" "$WINEPREFIX/drive_c/morvane/morvane.exe"
+    # Never rewrite the file of a running copy: Wine maps the executable, and a copy made
+    # over it changes the code under the feet of an instance started earlier.
+    cmp -s "$MORVANE_EXE" "$WINEPREFIX/drive_c/morvane/morvane.exe" ||
+        cp "$MORVANE_EXE" "$WINEPREFIX/drive_c/morvane/morvane.exe"
     for attempt in 1 2; do
         _e2e_launch "$relay" "$@"
         ((wait)) || return 0

@@ -40,22 +40,6 @@ click_control() {
 
 settings=$(settings_file)
 
-# --- "shutdown": straight to the power-off request ----------------------------
-start_exe --relay --no-wait shutdown
-rc=$(wait_for_exit 30) || fail "morvane.exe shutdown did not end within 30 s"
-e2e_log "shutdown run ended with status $rc"
-calls=$(relay_calls)
-printf '%s\n' "$calls" >&2
-assert_match "$(tail -n 1 <<<"$calls")" '^Call user32\.ExitWindowsEx\(0000000d,00000000\)' "last shutdown call"
-assert_contains "$calls" 'Call advapi32.OpenProcessToken(' "privilege calls before the request"
-assert_file_exists "$settings" "settings file after shutdown"
-# The bar was never loaded: the settings hold the bar's design values.
-expected_settings=$'21\r\n0\r\n1\r\n0\r\n 0 \r\n 8421504 \r\n'
-actual_settings=$(cat "$settings"; echo x)
-actual_settings=${actual_settings%x}
-assert_eq "$(od -c <<<"$actual_settings")" "$(od -c <<<"$expected_settings")" "settings file bytes after shutdown"
-rm -f "$settings"
-
 # --- "bogus": the error message, then the splash, then the bar ----------------
 start_exe --no-wait bogus
 wait_until 15 probe_find "$DIALOG" --first >/dev/null || fail "no message dialog for an unknown command line"
@@ -100,3 +84,24 @@ e2e_log "second instance ended with status $rc"
 ((second_run > first_run)) || fail "run numbering"
 assert_eq "$(probe_find 'w["is_top"] and w["class"] == "Morvane.Window" and w["rect"]["w"] == 255' --count)" 1 "bars after the second instance ended"
 assert_false probe_find "$DIALOG" --first
+kill "$(cat "$E2E_DIR/run$first_run.pid")" 2>/dev/null || true
+wait_until 10 test -e "$E2E_DIR/run$first_run.rc" || fail "the first instance did not end when killed"
+rm -f "$settings"
+
+# --- "shutdown": straight to the power-off request ----------------------------
+# Last, because the request ends the prefix's Wine session: wineboot goes on ending the
+# prefix's processes for a while after it, and would take later runs with it.
+start_exe --relay --no-wait shutdown
+rc=$(wait_for_exit 30) || fail "morvane.exe shutdown did not end within 30 s"
+e2e_log "shutdown run ended with status $rc"
+calls=$(relay_calls)
+printf '%s\n' "$calls" >&2
+assert_match "$(tail -n 1 <<<"$calls")" '^Call user32\.ExitWindowsEx\(0000000d,00000000\)' "last shutdown call"
+assert_contains "$calls" 'Call advapi32.OpenProcessToken(' "privilege calls before the request"
+assert_file_exists "$settings" "settings file after shutdown"
+# The bar was never loaded: the settings hold the bar's design values.
+expected_settings=$'21\r\n0\r\n1\r\n0\r\n 0 \r\n 8421504 \r\n'
+actual_settings=$(cat "$settings"; echo x)
+actual_settings=${actual_settings%x}
+assert_eq "$(od -c <<<"$actual_settings")" "$(od -c <<<"$expected_settings")" "settings file bytes after shutdown"
+rm -f "$settings"

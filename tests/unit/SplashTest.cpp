@@ -53,7 +53,7 @@ TEST_F(Splash, AboutBoxStaysUntilClickedAndOpensNothing) {
   // From the bar's About button: closing it leaves the bar as it was.
   Form1& bar = program->form1();
   bar.show();
-  tk().click(*bar.xpcmdbutton1[2]);
+  tk().click(bar.xpcmdbutton1[2]);
   advance(2'000);
   ASSERT_NE(program->existingAbout(), nullptr);
   ClickOn(*program->existingAbout());
