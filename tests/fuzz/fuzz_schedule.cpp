@@ -1,0 +1,210 @@
+// Start's checks, the shutdown moment and each tick's decision, for any fields, colours and present moment.
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "schedule/Countdown.h"
+#include "schedule/FieldReading.h"
+#include "schedule/NoTime.h"
+#include "schedule/Yanzheng.h"
+
+namespace {
+
+using namespace std::chrono;
+using morvane::Field;
+using morvane::LocalTime;
+using morvane::ScheduleFields;
+using morvane::ValidationFailure;
+using Focus = ValidationFailure::Focus;
+
+// The clock Windows can report: SYSTEMTIME runs from 1601 to 30827.
+const LocalTime kEarliest = local_days{year{1601} / 1 / 1};
+const LocalTime kLatest = local_days{year{30827} / 12 / 31} + hours{23} + minutes{59} + seconds{59};
+
+[[noreturn]] void Fail(const char* what, const ScheduleFields& f, LocalTime now) {
+  const year_month_day d{floor<days>(now)};
+  std::fprintf(stderr,
+               "schedule: %s\n  fields 3-9: \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\"  colours %u %u\n"
+               "  now %d-%u-%u +%llds\n",
+               what, f.text3.c_str(), f.text4.c_str(), f.text5.c_str(), f.text6.c_str(), f.text7.c_str(),
+               f.text8.c_str(), f.text9.c_str(), f.label3Color, f.label4Color, static_cast<int>(d.year()),
+               static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()),
+               static_cast<long long>((now - floor<days>(now)).count()));
+  std::abort();
+}
+
+// Digits only, and the value fits in 32 bits.
+std::optional<std::int64_t> Number(const std::string& text) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  const std::size_t first = text.find_first_not_of('0');
+  if (first == std::string::npos) return 0;
+  if (text.size() - first > 10) return std::nullopt;
+  const std::int64_t value = std::stoll(text.substr(first));
+  if (value > 2147483647) return std::nullopt;
+  return value;
+}
+
+struct Expected {
+  std::string message;  // for the dated messages only their opening
+  Field field;
+  Focus focus;
+  bool silent = false;
+  bool prefix = false;
+};
+Expected Empty(const char* m, Field f) { return {m, f, Focus::BeforeMessage}; }
+Expected Wrong(const char* m, Field f, bool prefix = false) {
+  return {m, f, Focus::AfterMessageSelectAll, false, prefix};
+}
+Expected Silent(Field f) { return {"", f, Focus::BeforeMessage, true}; }
+
+struct Outcome {
+  std::optional<Expected> failure;
+  LocalTime target{};  // when accepted
+};
+
+Outcome AtMode(const ScheduleFields& f, LocalTime now) {
+  if (f.text3.empty()) return {Empty("Please enter year number.", Field::Text3)};
+  if (f.text4.empty()) return {Empty("Please enter month number.", Field::Text4)};
+  if (f.text5.empty()) return {Empty("Please enter date number.", Field::Text5)};
+  const local_days today = floor<days>(now);
+  std::optional<std::int64_t> y = Number(f.text3), m = Number(f.text4), d = Number(f.text5);
+  if (!y) return {Silent(Field::Text3)};
+  if (!m) return {Silent(Field::Text4)};
+  if (!d) return {Silent(Field::Text5)};
+  if (f.text3.size() <= 2) *y += static_cast<int>(year_month_day{today}.year()) / 100 * 100;
+  const bool inRange = *y >= 100 && *y <= 9999 && *m >= 1 && *m <= 12 && *d >= 1 && *d <= 31;
+  const year_month_day date = inRange ? year{static_cast<int>(*y)} / month{static_cast<unsigned>(*m)} /
+                                            day{static_cast<unsigned>(*d)}
+                                      : year_month_day{};
+  if (!inRange || !date.ok()) return {Wrong("Error date, Please check it.", Field::Text3)};
+  if (today > local_days{date}) return {Wrong("The current date is ", Field::Text3, true)};
+  if (f.text6.empty()) return {Empty("Please enter hour number.", Field::Text6)};
+  if (f.text7.empty()) return {Empty("Please enter minute number.", Field::Text7)};
+  std::optional<std::int64_t> h = Number(f.text6);
+  if (!h) return {Silent(Field::Text6)};
+  if (*h > 23) return {Wrong("The value must be 0-23.", Field::Text6)};
+  std::optional<std::int64_t> mi = Number(f.text7);
+  if (!mi) return {Silent(Field::Text7)};
+  if (*mi > 59) return {Wrong("The value must be 0-59.", Field::Text7)};
+  const LocalTime moment = local_days{date} + hours{*h} + minutes{*mi};
+  if (now > moment) return {Wrong("The current time is ", Field::Text6, true)};
+  return {std::nullopt, moment};
+}
+
+Outcome AfterMode(const ScheduleFields& f, LocalTime now) {
+  if (f.text8.empty()) return {Empty("Please enter hour number.", Field::Text8)};
+  if (f.text9.empty()) return {Empty("Please enter minute number.", Field::Text9)};
+  std::optional<std::int64_t> mi = Number(f.text9);
+  if (!mi) return {Silent(Field::Text9)};
+  if (*mi > 59) return {Wrong("The value must be 0-59.", Field::Text9)};
+  std::optional<std::int64_t> h = Number(f.text8);
+  if (!h) return {Silent(Field::Text8)};
+  if (*h == 0 && *mi == 0) return {Wrong("Hour number and minute number can't be 0 at the same time!", Field::Text8)};
+  // Wall-clock arithmetic with no daylight saving is plain addition.
+  return {std::nullopt, now + seconds{*h * 3600 + *mi * 60}};
+}
+
+void CheckTick(LocalTime target, LocalTime now, const ScheduleFields& f) {
+  const morvane::CountdownTick tick = morvane::Timer1Decision(target, now);
+  if (target < now) {
+    if (!tick.shutdown) Fail("a passed moment does not shut down", f, now);
+    return;
+  }
+  if (tick.shutdown) Fail("shut down before the moment", f, now);
+  const std::int64_t s = (target - now).count();
+  std::string left;
+  if (s >= 3600) {
+    left = std::to_string(s / 3600) + " hours " + std::to_string(s / 60 - s / 3600 * 60) + " minutes.";
+  } else if (s >= 60) {
+    left = std::to_string(s / 60) + " minutes.";
+  } else {
+    left = std::to_string(s) + " seconds.";
+  }
+  if (tick.line != "Shutdown after " + left) Fail("countdown line", f, now);
+  if (tick.alertNumber != (s <= 15 ? std::optional<std::int64_t>(s) : std::nullopt)) Fail("alert number", f, now);
+}
+
+// The input is read as lines: fields 3 to 9, the two colours, the present as seconds from
+// 2026-12-07 0:00, the short date and long time pictures, the two day-half names and a tick
+// offset in seconds. Missing lines keep the usual values, so seeds stay readable.
+struct Input {
+  std::vector<std::string> lines;
+  std::string line(std::size_t i, const char* usual) const { return i < lines.size() ? lines[i] : usual; }
+};
+
+Input Split(std::string_view bytes) {
+  Input in;
+  std::size_t start = 0;
+  while (start <= bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    in.lines.emplace_back(bytes.substr(start, end - start));
+    start = end + 1;
+  }
+  return in;
+}
+
+// Decimal with wrap-around, so that every number the line spells is some value; a line that
+// spells none gives its first bytes.
+std::uint64_t Bits(const std::string& line) {
+  const bool negative = !line.empty() && line[0] == '-';
+  const std::string digits = line.substr(negative ? 1 : 0);
+  std::uint64_t value = 0;
+  if (!digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos) {
+    for (char c : digits) value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    return negative ? 0 - value : value;
+  }
+  for (std::size_t i = 0; i < line.size() && i < 8; ++i) {
+    value |= std::uint64_t{static_cast<unsigned char>(line[i])} << (8 * i);
+  }
+  return value;
+}
+
+// Seconds from 2026-12-07 0:00, wrapped into the span the clock can show.
+LocalTime Present(const std::string& line) {
+  const std::int64_t first = kEarliest.time_since_epoch().count();
+  const std::uint64_t span = static_cast<std::uint64_t>(kLatest.time_since_epoch().count() - first) + 1;
+  const std::int64_t base = local_days{year{2026} / 12 / 7}.time_since_epoch().count();
+  const std::uint64_t fromFirst = static_cast<std::uint64_t>(base - first) + Bits(line);
+  return LocalTime{seconds{first + static_cast<std::int64_t>(fromFirst % span)}};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const Input in = Split(std::string_view(reinterpret_cast<const char*>(data), size));
+  ScheduleFields f{in.line(0, "2026"), in.line(1, "12"), in.line(2, "7"), in.line(3, "21"), in.line(4, "0"),
+                   in.line(5, "1"),    in.line(6, "0")};
+  f.label3Color = static_cast<morvane::Color>(Bits(in.line(7, "0")));
+  f.label4Color = static_cast<morvane::Color>(Bits(in.line(8, "8421504")));
+  const LocalTime now = Present(in.line(9, "36000"));
+  const morvane::LocaleFormats formats{in.line(10, "M/d/yyyy"), in.line(11, "h:mm:ss tt"), in.line(12, "AM"),
+                                       in.line(13, "PM"), morvane::DateOrder::MonthDayYear};
+
+  const bool atMode = f.label4Color == 0;
+  const std::optional<ValidationFailure> got = morvane::Yanzheng(f, now, formats);
+  const Outcome want = atMode ? AtMode(f, now) : AfterMode(f, now);
+  if (got.has_value() != want.failure.has_value()) Fail(got ? "refused a good schedule" : "accepted a bad one", f, now);
+  if (got) {
+    const Expected& e = *want.failure;
+    if (got->field != e.field || got->focus != e.focus || got->silent != e.silent) Fail("wrong failure", f, now);
+    const bool messageOk = e.prefix ? got->message.rfind(e.message, 0) == 0 : got->message == e.message;
+    if (!messageOk) Fail("wrong message", f, now);
+  }
+
+  const LocalTime target = morvane::NoTime(f, now);
+  if (!got) {
+    if (target != want.target) Fail("shutdown moment", f, now);
+    if (target < now) Fail("accepted schedule lies in the past", f, now);
+  }
+  CheckTick(target, now, f);
+  const std::int64_t offset = static_cast<std::int64_t>(Bits(in.line(14, "15")));
+  CheckTick(now + seconds{static_cast<std::int32_t>(offset)}, now, f);
+  CheckTick(now + seconds{offset % (std::int64_t{1} << 40)}, now, f);
+  return 0;
+}

@@ -1,0 +1,92 @@
+// A whole program on the headless backend started with any command line over any settings file.
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "app/CommandLine.h"
+#include "app/Main.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "ui/Program.h"
+#include "ui/main/Form1.h"
+
+namespace {
+
+using namespace std::chrono;
+using morvane::HeadlessPlatform;
+using morvane::HeadlessSystem;
+
+const morvane::LocalTime kStart = local_days{year{2026} / 12 / 7} + hours{10};
+const std::string kSettingsFile = "C:\\windows\\morvane.dll";
+
+void Check(bool ok, const char* what, std::string_view command) {
+  if (ok) return;
+  std::fprintf(stderr, "startup: %s for command line \"%.*s\"\n", what, static_cast<int>(command.size()),
+               command.data());
+  std::abort();
+}
+
+long PowerOffs(const HeadlessSystem& system) {
+  return std::count(system.calls.begin(), system.calls.end(), "ExitWindowsEx 13 0");
+}
+
+// Nothing is asked of the system once the process has ended.
+bool EndsTheCalls(const HeadlessSystem& system) {
+  auto end = std::find(system.calls.begin(), system.calls.end(), "EndProcess");
+  return end == system.calls.end() || end + 1 == system.calls.end();
+}
+
+bool SixCrLfLines(const std::string& file) {
+  int lines = 0;
+  for (std::size_t i = 0; i < file.size(); ++i) {
+    if (file[i] == '\n') return false;
+    if (file[i] == '\r') {
+      if (i + 1 >= file.size() || file[i + 1] != '\n') return false;
+      ++lines;
+      ++i;
+    }
+  }
+  return lines == 6 && file.size() >= 2 && file.substr(file.size() - 2) == "\r\n";
+}
+
+}  // namespace
+
+// The first line is the command line; whatever follows it is the settings file.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const std::size_t newline = input.find('\n');
+  const std::string_view command = input.substr(0, newline);
+
+  HeadlessPlatform platform(kStart);
+  HeadlessSystem& system = platform.sys();
+  system.commandLine_ = std::string(command);
+  if (newline != std::string_view::npos) system.files[kSettingsFile] = std::string(input.substr(newline + 1));
+  const std::string before = newline != std::string_view::npos ? system.files[kSettingsFile] : std::string();
+  {
+    morvane::Program program(platform);
+    morvane::Main(program);
+    const bool shutdownWord = morvane::LowerCase(morvane::Unquoted(command)) == "shutdown";
+    Check(PowerOffs(system) == (shutdownWord ? 1 : 0), "power-off requests right after start", command);
+    // The splash opens the bar after a second; a countdown may be running by now.
+    platform.tk().advance(1'500);
+    Check(PowerOffs(system) <= 1, "more than one power-off request", command);
+
+    morvane::Form1* bar = program.existingForm1();
+    if (!system.ended && bar && bar->countdownRunning()) {
+      platform.clock.setWallClock(bar->TargetTime + seconds{1});
+      platform.tk().advance(1'000);
+      Check(system.ended && PowerOffs(system) == 1, "a passed moment did not power off once", command);
+    }
+    platform.tk().advance(60'000);
+    Check(PowerOffs(system) <= 1, "more than one power-off request", command);
+    Check(EndsTheCalls(system), "system calls after the end of the process", command);
+  }
+  auto file = system.files.find(kSettingsFile);
+  if (file != system.files.end() && file->second != before) {
+    Check(SixCrLfLines(file->second), "the saved settings are not six CR LF lines", command);
+  }
+  return 0;
+}
