@@ -21,7 +21,8 @@ LocalTime VirtualClock::wallClock() const {
 }
 
 void VirtualClock::setWallClock(LocalTime time) {
-  std::int64_t subsecond = (wallOffsetMs_ + elapsedMs_) % 1000;
+  // The part of a second already run, counted the same way before 1970 as after.
+  std::int64_t subsecond = (((wallOffsetMs_ + elapsedMs_) % 1000) + 1000) % 1000;
   wallOffsetMs_ = duration_cast<milliseconds>(time.time_since_epoch()).count() + subsecond - elapsedMs_;
 }
 

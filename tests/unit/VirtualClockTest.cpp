@@ -95,3 +95,20 @@ TEST(VirtualClock, UnloadedWindowsTimersNeverFire) {
 
 }  // namespace
 }  // namespace morvane
+
+namespace morvane {
+namespace {
+
+TEST(VirtualClockBefore1970, SettingTheClockLandsOnTheSecondAsked) {
+  using namespace std::chrono;
+  auto at = [](int y, unsigned m, unsigned d, int hh, int mm, int ss) {
+    return LocalTime(local_days{year{y} / month{m} / day{d}} + hours{hh} + minutes{mm} + seconds{ss});
+  };
+  HeadlessPlatform p(at(1969, 12, 31, 23, 59, 58));
+  p.tk().advance(500);
+  p.clock.setWallClock(at(1960, 1, 1, 0, 0, 0));
+  EXPECT_EQ(p.system().now(), at(1960, 1, 1, 0, 0, 0));
+}
+
+}  // namespace
+}  // namespace morvane
