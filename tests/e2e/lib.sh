@@ -496,6 +496,30 @@ _e2e_cleanup() {
 }
 
 # --------------------------------------------------------------------------
+# The program's top-level windows, told apart by their place and size
+# --------------------------------------------------------------------------
+
+# The message dialog, as a probe_find expression: a visible top-level window of
+# 238 x 122 (236 x 120 client and a one-pixel border).
+DIALOG='w["is_top"] and w["class"] == "Morvane.Window" and w["visible"] and w["rect"]["w"] == 238 and w["rect"]["h"] == 122'
+
+# visible_geometries: "X Y W H" of every visible top-level window of the
+# program, from X, one a line (cheap enough to poll every 100 ms, unlike probe).
+visible_geometries() {
+    local id ids
+    ids=$(xdotool search --onlyvisible --class morvane 2>/dev/null) || true
+    for id in $ids; do
+        window_geometry "$id" 2>/dev/null || true
+    done
+}
+# has_geometry "X Y W H": such a window is shown.
+has_geometry() { visible_geometries | grep -qx "$1"; }
+# only_geometry "X Y W H": that window alone is shown (nothing shown does not count).
+only_geometry() { [[ "$(visible_geometries)" == "$1" ]]; }
+# lacks_geometry "X Y W H": windows are shown, and none of them is that one.
+lacks_geometry() { local g; g=$(visible_geometries) && [[ -n "$g" ]] && ! grep -qx "$1" <<<"$g"; }
+
+# --------------------------------------------------------------------------
 # The program
 # --------------------------------------------------------------------------
 

@@ -8,16 +8,6 @@ e2e_setup
 
 ALERT="332 264 360 240"
 
-visible_geometries() {
-    local id ids
-    ids=$(xdotool search --onlyvisible --class morvane 2>/dev/null) || true
-    for id in $ids; do
-        window_geometry "$id" 2>/dev/null || true
-    done
-}
-_has_geometry() { visible_geometries | grep -qx "$1"; }
-_lacks_geometry() { local g; g=$(visible_geometries) && [[ -n "$g" ]] && ! grep -qx "$1" <<<"$g"; }
-
 # The next whole minute at least 20 s ahead (the prefix's local time is UTC).
 now=$(date -u +%s)
 target=$(((now + 20 + 59) / 60 * 60))
@@ -35,7 +25,7 @@ e2e_log "countdown line: $line"
 
 # The alert shows in the last 15 seconds.
 left=$((target - $(date -u +%s)))
-wait_until $((left + 10)) _has_geometry "$ALERT" || fail "no alert window ($ALERT) by the shutdown moment; windows: $(visible_geometries | tr '\n' ';')"
+wait_until $((left + 10)) has_geometry "$ALERT" || fail "no alert window ($ALERT) by the shutdown moment; windows: $(visible_geometries | tr '\n' ';')"
 shown_left=$((target - $(date -u +%s)))
 e2e_log "alert shown about $shown_left s before the moment"
 ((shown_left <= 16)) || fail "the alert showed $shown_left s before the moment, not in the last 15 s"
@@ -86,7 +76,7 @@ read -r x y w h <<<"$(probe_find "$in_alert and w[\"class\"] == \"Morvane.xpcmdb
 assert_eq "$(probe_find "$in_alert and w[\"class\"] == \"Morvane.xpcmdbutton\" and w[\"visible\"]" --get text | sort | tr '\n' ,)" \
     "Run Now,Stop," "buttons on the alert"
 click $((x + w / 2)) $((y + h / 2))
-wait_until 5 _lacks_geometry "$ALERT" || fail "the alert stayed after its Stop"
+wait_until 5 lacks_geometry "$ALERT" || fail "the alert stayed after its Stop"
 wait_until 5 probe_query --class Morvane.xpcmdbutton --text Start --first >/dev/null || fail "the bar's Start did not come back"
 assert_false probe_find "$ALERT_EXPR" --first
 assert_eq "$(probe_query --class Morvane.xpcmdbutton --text Quit --get enabled)" true "Quit enabled after Stop"
@@ -100,7 +90,7 @@ left=$((target - $(date -u +%s)))
 if ((left > 0)); then sleep $((left + 3)); else sleep 3; fi
 assert_true exe_running
 assert_eq "$(relay_calls | grep -c ExitWindowsEx || true)" 0 "ExitWindowsEx calls after Stop"
-assert_false _has_geometry "$ALERT"
+assert_false has_geometry "$ALERT"
 
 # The alert was shown above other windows.
 assert_eq "$alert_topmost" true "alert topmost"

@@ -9,23 +9,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-# The message dialog: a visible top-level Morvane window of 238 x 122 (236 x 120
-# client and a one-pixel border).
-DIALOG='w["is_top"] and w["class"] == "Morvane.Window" and w["visible"] and w["rect"]["w"] == 238 and w["rect"]["h"] == 122'
-
-# Prints "X Y W H" of every visible top-level window of the program, from X,
-# one a line (cheap enough to poll every 100 ms, unlike probe.exe).
-visible_geometries() {
-    local id ids
-    ids=$(xdotool search --onlyvisible --class morvane 2>/dev/null) || true
-    for id in $ids; do
-        window_geometry "$id" 2>/dev/null || true
-    done
-}
-_has_geometry() { visible_geometries | grep -qx "$1"; }
-# only that window is shown (a search that found nothing does not count)
-_only_geometry() { [[ "$(visible_geometries)" == "$1" ]]; }
-
 # click_control TEXT WINDOW-EXPR: clicks the middle of the visible control with
 # that text in the top-level window that matches the expression.
 click_control() {
@@ -56,16 +39,16 @@ assert_eq "$(probe_find "$in_dialog and w[\"class\"] == \"Morvane.xpcmdbutton\" 
 assert_eq "$(probe_find 'w["is_top"] and w["class"] == "Morvane.Window" and w["visible"]' --count)" 1 "visible program windows with the message"
 
 click_control OK "$DIALOG"
-wait_until 10 _has_geometry "312 234 400 300" || fail "no splash (400x300 at 312,234) after OK; windows: $(visible_geometries | tr '\n' ';')"
-wait_until 10 _has_geometry "384 0 255 43" || fail "no bar after the splash; windows: $(visible_geometries | tr '\n' ';')"
-wait_until 5 _only_geometry "384 0 255 43" || fail "the splash stayed with the bar: $(visible_geometries | tr '\n' ';')"
+wait_until 10 has_geometry "312 234 400 300" || fail "no splash (400x300 at 312,234) after OK; windows: $(visible_geometries | tr '\n' ';')"
+wait_until 10 has_geometry "384 0 255 43" || fail "no bar after the splash; windows: $(visible_geometries | tr '\n' ';')"
+wait_until 5 only_geometry "384 0 255 43" || fail "the splash stayed with the bar: $(visible_geometries | tr '\n' ';')"
 assert_false probe_find "$DIALOG" --first
 kill_exe
 
 # --- a second instance --------------------------------------------------------
 start_exe
 first_run=$E2E_RUN
-wait_until 10 _has_geometry "384 0 255 43" || fail "no bar from the first instance"
+wait_until 10 has_geometry "384 0 255 43" || fail "no bar from the first instance"
 start_exe --no-wait
 second_run=$E2E_RUN
 running='Morvane is running... Move your mouse to the top of screen, you will see it.'

@@ -5,24 +5,13 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-DIALOG='w["is_top"] and w["class"] == "Morvane.Window" and w["visible"] and w["rect"]["w"] == 238 and w["rect"]["h"] == 122'
-
-visible_geometries() {
-    local id ids
-    ids=$(xdotool search --onlyvisible --class morvane 2>/dev/null) || true
-    for id in $ids; do
-        window_geometry "$id" 2>/dev/null || true
-    done
-}
-_has_geometry() { visible_geometries | grep -qx "$1"; }
-
 start_exe --no-wait bogus
 wait_until 15 probe_find "$DIALOG" --first >/dev/null || fail "no message dialog for an unknown command line"
 dialog=$(probe_find "$DIALOG" --first --get hwnd)
 in_dialog="w[\"top\"] == \"$dialog\" and not w[\"is_top\"]"
 message=$(probe_find "$in_dialog and w[\"class\"] == \"Morvane.Label\" and w[\"visible\"] and w[\"text\"] == \"Error Parameter!\"" --get rect) ||
     fail "no visible 'Error Parameter!' in the dialog"
-assert_true _has_geometry "393 323 238 122"
+assert_true has_geometry "393 323 238 122"
 
 # Give the dialog the keyboard: a click on its message (no reply there), and
 # the X focus on its window.
@@ -40,6 +29,6 @@ key Escape
 
 _dialog_gone() { ! probe_find "$DIALOG" --first >/dev/null; }
 wait_until 5 _dialog_gone || fail "the dialog stayed after Escape"
-wait_until 10 _has_geometry "312 234 400 300" || fail "no splash after Escape; windows: $(visible_geometries | tr '\n' ';')"
-wait_until 10 _has_geometry "384 0 255 43" || fail "no bar after the splash; windows: $(visible_geometries | tr '\n' ';')"
+wait_until 10 has_geometry "312 234 400 300" || fail "no splash after Escape; windows: $(visible_geometries | tr '\n' ';')"
+wait_until 10 has_geometry "384 0 255 43" || fail "no bar after the splash; windows: $(visible_geometries | tr '\n' ';')"
 assert_true exe_running

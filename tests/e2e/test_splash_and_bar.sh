@@ -10,32 +10,20 @@ e2e_setup
 SPLASH="312 234 400 300"
 BAR="384 0 255 43"
 
-# Prints "X Y W H" of every visible top-level window of the program, from X.
-visible_geometries() {
-    local id ids
-    ids=$(xdotool search --onlyvisible --class morvane 2>/dev/null) || true
-    for id in $ids; do
-        window_geometry "$id" 2>/dev/null || true
-    done
-}
-_has_geometry() { visible_geometries | grep -qx "$1"; }
-# only that window is shown (a search that found nothing does not count)
-_only_geometry() { [[ "$(visible_geometries)" == "$1" ]]; }
-
 # expect_pixel FILE X Y RRGGBB WHAT
 expect_pixel() {
     assert_eq "$(pixel_of "$1" "$2" "$3")" "$4" "$5 at $2,$3"
 }
 
 start_exe --no-wait
-wait_until 15 _has_geometry "$SPLASH" || fail "no splash 400x300 at 312,234; windows: $(visible_geometries | tr '\n' ';')"
+wait_until 15 has_geometry "$SPLASH" || fail "no splash 400x300 at 312,234; windows: $(visible_geometries | tr '\n' ';')"
 e2e_log "splash shown"
 screenshot "$E2E_DIR/splash.png"
 splash_kept=0
-_has_geometry "$SPLASH" && splash_kept=1
+has_geometry "$SPLASH" && splash_kept=1
 
-wait_until 10 _has_geometry "$BAR" || fail "no bar 255x43 at 384,0 after the splash; windows: $(visible_geometries | tr '\n' ';')"
-wait_until 5 _only_geometry "$BAR" || fail "the splash is still shown with the bar: $(visible_geometries | tr '\n' ';')"
+wait_until 10 has_geometry "$BAR" || fail "no bar 255x43 at 384,0 after the splash; windows: $(visible_geometries | tr '\n' ';')"
+wait_until 5 only_geometry "$BAR" || fail "the splash is still shown with the bar: $(visible_geometries | tr '\n' ';')"
 
 # Win32 agrees: one visible top-level program window, the bar.
 assert_eq "$(probe_find 'w["is_top"] and w["class"] == "Morvane.Window" and w["visible"]' --get rect)" "$BAR" "visible program windows (probe)"
