@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/system.h"
-#include "platform/toolkit.h"
+#include "platform/Window.h"
 
 namespace morvane {
 

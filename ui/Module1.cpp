@@ -5,6 +5,7 @@
 #include "settings/SettingsFile.h"
 #include "ui/Program.h"
 #include "ui/main/Form1.h"
+#include "platform/SkipOnError.h"
 
 namespace morvane {
 

@@ -1,7 +1,8 @@
 // Window slots of the program.
 #include "ui/Program.h"
 
-#include "platform/toolkit.h"
+#include "platform/FormSlot.h"
+#include "platform/Window.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/Form2.h"
 #include "ui/dialogs/MessageBox.h"

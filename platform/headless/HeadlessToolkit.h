@@ -10,7 +10,7 @@
 
 #include "platform/headless/Raster.h"
 #include "platform/headless/VirtualClock.h"
-#include "platform/toolkit.h"
+#include "platform/Window.h"
 
 namespace morvane {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/toolkit.h"
+#include "platform/Window.h"
 
 namespace morvane {
 

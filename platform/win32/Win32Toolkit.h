@@ -6,7 +6,7 @@
 
 #include <map>
 
-#include "platform/toolkit.h"
+#include "platform/Window.h"
 
 namespace morvane {
 

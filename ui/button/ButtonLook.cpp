@@ -1,7 +1,7 @@
 // Look rules of the skinned button.
 #include "ui/button/ButtonLook.h"
 
-#include "platform/toolkit.h"
+#include "platform/Window.h"
 
 namespace morvane {
 

@@ -6,6 +6,7 @@
 
 #include "ui/button/ButtonSkin.h"
 #include "ui/button/NineSlice.h"
+#include "platform/SkipOnError.h"
 
 namespace morvane {
 

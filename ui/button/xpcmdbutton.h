@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "platform/system.h"
-#include "platform/toolkit.h"
+#include "platform/Window.h"
 #include "ui/button/ButtonLook.h"
 #include "ui/button/PropertyBag.h"
 

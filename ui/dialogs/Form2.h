@@ -1,7 +1,7 @@
 // The countdown alert window: the seconds left in large digits, "Run Now" and "Stop".
 #pragma once
 
-#include "platform/toolkit.h"
+#include "platform/Window.h"
 #include "ui/button/xpcmdbutton.h"
 
 namespace morvane {

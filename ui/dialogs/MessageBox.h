@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/toolkit.h"
+#include "platform/Window.h"
 #include "ui/button/xpcmdbutton.h"
 
 namespace morvane {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/system.h"
-#include "platform/toolkit.h"
+#include "platform/Window.h"
 #include "schedule/ScheduleFields.h"
 #include "settings/SettingsFile.h"
 #include "ui/Maker.h"

@@ -3,6 +3,7 @@
 #include "ui/Program.h"
 #include "ui/dialogs/About.h"
 #include "ui/main/Form1.h"
+#include "platform/SkipOnError.h"
 
 namespace morvane {
 

@@ -6,6 +6,7 @@
 #include "ui/Program.h"
 #include "ui/dialogs/Form2.h"
 #include "ui/main/Form1.h"
+#include "platform/SkipOnError.h"
 
 namespace morvane {
 

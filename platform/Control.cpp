@@ -1,0 +1,167 @@
+// Controls: state, change forwarding and event raising.
+#include "platform/Control.h"
+
+#include <algorithm>
+
+#include "platform/Toolkit.h"
+#include "platform/Window.h"
+
+namespace morvane {
+
+Control::Control(Window& owner, Kind kind, std::string name, Rect bounds)
+    : owner_(owner), kind_(kind), name_(std::move(name)), bounds_(bounds) {
+  tabStop_ = kind == Kind::TextField || kind == Kind::Custom;
+  owner_.add(*this);
+}
+
+Control::~Control() {
+  if (owner_.focused() == this) owner_.setFocused(nullptr);
+  owner_.remove(*this);
+}
+
+void Control::changed(Prop what) {
+  if (peer_) peer_->apply(what);
+}
+
+void Control::setText(std::string text) {
+  if (maxLength_ > 0 && kind_ == Kind::TextField && static_cast<int>(text.size()) > maxLength_) {
+    text.resize(static_cast<size_t>(maxLength_));
+  }
+  if (text == text_) return;
+  text_ = std::move(text);
+  selStart_ = std::min(selStart_, static_cast<int>(text_.size()));
+  selLength_ = 0;
+  changed(Prop::Text);
+}
+
+void Control::setVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  if (!visible && owner_.focused() == this) owner_.setFocused(nullptr);
+  changed(Prop::Visible);
+}
+
+void Control::setEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  changed(Prop::Enabled);
+}
+
+void Control::setBounds(Rect bounds) {
+  if (bounds == bounds_) return;
+  bool resized = bounds.w != bounds_.w || bounds.h != bounds_.h;
+  bounds_ = bounds;
+  changed(Prop::Bounds);
+  if (resized) hostResized();
+}
+
+void Control::setForeColor(Color colour) {
+  if (colour == foreColor_) return;
+  foreColor_ = colour;
+  changed(Prop::ForeColor);
+}
+
+const FontRef& Control::font() const { return font_ ? font_ : owner_.font(); }
+
+void Control::setFont(FontRef font) {
+  font_ = std::move(font);
+  changed(Prop::Font);
+}
+
+void Control::setTooltip(std::string tip) {
+  tooltip_ = std::move(tip);
+  changed(Prop::Tooltip);
+}
+
+void Control::setCursor(Cursor cursor) {
+  cursor_ = cursor;
+  changed(Prop::Cursor);
+}
+
+void Control::setTextOrigin(Point origin) {
+  if (origin == textOrigin_) return;
+  textOrigin_ = origin;
+  changed(Prop::Text);
+}
+
+void Control::setMaxLength(int length) {
+  maxLength_ = length;
+  changed(Prop::MaxLength);
+}
+
+void Control::setSelection(int start, int length) {
+  int size = static_cast<int>(text_.size());
+  selStart_ = std::clamp(start, 0, size);
+  selLength_ = std::clamp(length, 0, size - selStart_);
+  changed(Prop::Selection);
+}
+
+void Control::setFocus() {
+  owner_.setFocused(this);
+  changed(Prop::Focus);
+}
+
+bool Control::hasFocus() const { return owner_.focused() == this; }
+
+Point Control::screenToClient(Point screen) const {
+  if (peer_) return peer_->screenToClient(screen);
+  Point origin = owner_.clientOrigin();
+  return {screen.x - origin.x - bounds_.x, screen.y - origin.y - bounds_.y};
+}
+
+void Control::hostClick() {
+  if (Click) Click();
+}
+
+void Control::hostMouseDown(int button, int shift, float x, float y) {
+  if (MouseDown) MouseDown(button, shift, x, y);
+}
+
+void Control::hostMouseMove(int button, int shift, float x, float y) {
+  if (MouseMove) MouseMove(button, shift, x, y);
+}
+
+void Control::hostMouseUp(int button, int shift, float x, float y) {
+  if (MouseUp) MouseUp(button, shift, x, y);
+}
+
+void Control::hostKeyDown(int& keyCode, int& shift) {
+  if (KeyDown) KeyDown(keyCode, shift);
+}
+
+// With key preview on, the window sees each character before the control; a window that
+// discards the character or closes itself keeps it from the control.
+void Control::hostKeyPress(int& keyAscii) {
+  if (owner_.keyPreview() && owner_.KeyPress) {
+    owner_.KeyPress(keyAscii);
+    if (keyAscii == 0 || !owner_.loaded()) return;
+  }
+  if (KeyPress) KeyPress(keyAscii);
+}
+
+void Control::hostKeyUp(int& keyCode, int& shift) {
+  if (KeyUp) KeyUp(keyCode, shift);
+}
+
+void Control::hostTextChanged(std::string text) {
+  text_ = std::move(text);
+  selStart_ = std::min(selStart_, static_cast<int>(text_.size()));
+  selLength_ = std::min(selLength_, static_cast<int>(text_.size()) - selStart_);
+}
+
+void Control::hostFocusChanged(bool focused) {
+  if (focused) {
+    owner_.setFocused(this);
+  } else if (owner_.focused() == this) {
+    owner_.setFocused(nullptr);
+  }
+}
+
+void Control::createPeer(Toolkit& toolkit) {
+  peer_ = toolkit.createPeer(*this);
+  hostCreated();
+}
+
+void Control::destroyPeer() { peer_.reset(); }
+
+}  // namespace morvane

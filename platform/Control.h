@@ -1,0 +1,130 @@
+// A portable control: it holds its own state, forwards every change to its peer, and
+// raises the container's events (arguments by reference) from the host notifications.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/ToolkitTypes.h"
+
+namespace morvane {
+
+class Window;
+class Toolkit;
+
+class Control {
+ public:
+  enum class Kind : std::uint8_t { Label, TextField, Line, Picture, Custom };
+
+  Control(Window& owner, Kind kind, std::string name, Rect bounds);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  Kind kind() const { return kind_; }
+  const std::string& name() const { return name_; }
+  Window& owner() const { return owner_; }
+
+  const std::string& text() const { return text_; }
+  void setText(std::string text);
+  bool visible() const { return visible_; }
+  void setVisible(bool visible);
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool enabled);
+  Rect bounds() const { return bounds_; }
+  void setBounds(Rect bounds);
+  Color foreColor() const { return foreColor_; }
+  void setForeColor(Color colour);
+  Color backColor() const { return backColor_; }
+  void setBackColor(Color colour) { backColor_ = colour; }
+  const FontRef& font() const;  // the window's font unless one was set
+  void setFont(FontRef font);
+  const std::string& tooltip() const { return tooltip_; }
+  void setTooltip(std::string tip);
+  Cursor cursor() const { return cursor_; }
+  void setCursor(Cursor cursor);
+  Align align() const { return align_; }
+  void setAlign(Align align) { align_ = align; }
+  bool wordWrap() const { return wordWrap_; }
+  void setWordWrap(bool wrap) { wordWrap_ = wrap; }
+  bool tabStop() const { return tabStop_; }
+  void setTabStop(bool tabStop) { tabStop_ = tabStop; }
+
+  void setFocus();
+  bool hasFocus() const;
+
+  ControlPeer* peer() const { return peer_.get(); }
+  Point screenToClient(Point screen) const;
+
+  // Container events.
+  std::function<void()> Click;
+  MouseHandler MouseDown, MouseMove, MouseUp;
+  KeyHandler KeyDown, KeyUp;
+  KeyPressHandler KeyPress;
+
+  // Host notifications, called by the backends through Toolkit::dispatch. The defaults
+  // raise the container events; a custom control overrides them.
+  virtual void hostClick();
+  virtual void hostMouseDown(int button, int shift, float x, float y);
+  virtual void hostMouseMove(int button, int shift, float x, float y);
+  virtual void hostMouseUp(int button, int shift, float x, float y);
+  virtual void hostKeyDown(int& keyCode, int& shift);
+  virtual void hostKeyPress(int& keyAscii);
+  virtual void hostKeyUp(int& keyCode, int& shift);
+  virtual void hostAccessKey() {}
+  virtual void hostCreated() {}  // peer made, window loading
+  virtual void hostResized() {}  // the size changed
+  // The user changed the text (typing, pasting) or moved the focus: the model follows
+  // without echoing back to the peer.
+  void hostTextChanged(std::string text);
+  void hostFocusChanged(bool focused);
+
+  // Text fields.
+  int maxLength() const { return maxLength_; }
+  void setMaxLength(int length);
+  int selStart() const { return selStart_; }
+  int selLength() const { return selLength_; }
+  void setSelection(int start, int length);
+  void selectAll() { setSelection(0, static_cast<int>(text_.size())); }
+  void hostSelectionChanged(int start, int length) { selStart_ = start; selLength_ = length; }
+
+  // Pictures: the face painter.
+  std::function<void(Surface&)> face;
+  // Custom controls: where the backend draws the text over the surface.
+  Point textOrigin() const { return textOrigin_; }
+  void setTextOrigin(Point origin);
+  // Text about to be pasted into a text field; the handler may change it.
+  std::function<void(std::string& text)> Paste;
+
+  void createPeer(Toolkit& toolkit);
+  void destroyPeer();
+
+ protected:
+  void changed(Prop what);
+
+ private:
+  Window& owner_;
+  Kind kind_;
+  std::string name_;
+  Rect bounds_;
+  std::string text_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  Color foreColor_ = 0;
+  Color backColor_ = 0xF0F0F0;
+  FontRef font_;
+  std::string tooltip_;
+  Cursor cursor_ = Cursor::Default;
+  Align align_ = Align::Left;
+  bool wordWrap_ = false;
+  bool tabStop_ = false;
+  int maxLength_ = 0;
+  int selStart_ = 0;
+  int selLength_ = 0;
+  Point textOrigin_;
+  std::unique_ptr<ControlPeer> peer_;
+};
+
+}  // namespace morvane

@@ -1,0 +1,36 @@
+// Timers: enabling and ticking.
+#include "platform/Timer.h"
+
+#include "platform/Toolkit.h"
+#include "platform/Window.h"
+
+namespace morvane {
+
+Timer::Timer(Window& owner, int intervalMs, bool enabled)
+    : owner_(owner), interval_(intervalMs), enabled_(enabled) {
+  owner_.add(*this);
+}
+
+Timer::~Timer() { owner_.remove(*this); }
+
+void Timer::setEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  if (peer_) peer_->apply();
+}
+
+void Timer::setInterval(int intervalMs) {
+  if (intervalMs == interval_) return;
+  interval_ = intervalMs;
+  if (peer_) peer_->apply();
+}
+
+bool Timer::running() const { return enabled_ && interval_ > 0 && owner_.loaded(); }
+
+void Timer::hostTick() {
+  if (running() && Tick) Tick();
+}
+
+void Timer::createPeer(Toolkit& toolkit) { peer_ = toolkit.createPeer(*this); }
+
+}  // namespace morvane

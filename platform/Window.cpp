@@ -1,0 +1,144 @@
+// Windows: loading, showing, unloading, geometry and their own events.
+#include "platform/Window.h"
+
+#include <algorithm>
+
+namespace morvane {
+
+Window::Window(Toolkit& toolkit, std::string caption, Size client)
+    : toolkit_(toolkit), caption_(std::move(caption)), client_(client), bounds_{0, 0, client.w, client.h},
+      font_(MakeFont("MS Sans Serif", 8.25)) {}
+
+Window::~Window() {
+  if (loaded_) toolkit_.windowUnloaded(*this);
+  for (Timer* timer : timers_) timer->destroyPeer();
+  for (Control* control : controls_) control->destroyPeer();
+  peer_.reset();
+}
+
+void Window::load(Size screen) {
+  if (loaded_) return;
+  int frame = border_ == Border::Single ? 2 : 0;
+  bounds_.w = client_.w + frame;
+  bounds_.h = client_.h + frame;
+  if (startPosition_ == StartPosition::CenterScreen) {
+    bounds_.x = (screen.w - bounds_.w) / 2;
+    bounds_.y = (screen.h - bounds_.h) / 2;
+  }
+  loaded_ = true;
+  toolkit_.windowLoaded(*this);
+  peer_ = toolkit_.createPeer(*this);
+  for (Control* control : controls_) control->createPeer(toolkit_);
+  for (Timer* timer : timers_) timer->createPeer(toolkit_);
+  Form_Load();
+}
+
+void Window::unload() {
+  if (!loaded_) return;
+  loaded_ = false;
+  visible_ = false;
+  for (Timer* timer : timers_) timer->destroyPeer();
+  for (Control* control : controls_) control->destroyPeer();
+  peer_.reset();
+  focused_ = nullptr;
+  toolkit_.windowUnloaded(*this);
+}
+
+void Window::hostCloseRequested() { unload(); }
+
+void Window::show() {
+  if (!loaded_ || visible_) return;
+  visible_ = true;
+  if (peer_) peer_->apply(Prop::Visible);
+}
+
+void Window::hide() {
+  if (!visible_) return;
+  visible_ = false;
+  if (peer_) peer_->apply(Prop::Visible);
+}
+
+void Window::showModal() {
+  if (!loaded_) return;
+  modal_ = true;
+  toolkit_.enterModal();
+  try {
+    toolkit_.runModal(*this);
+  } catch (...) {
+    toolkit_.leaveModal();
+    modal_ = false;
+    throw;
+  }
+  toolkit_.leaveModal();
+  modal_ = false;
+}
+
+void Window::setBounds(Rect bounds) {
+  if (bounds == bounds_) return;
+  bounds_ = bounds;
+  if (peer_) peer_->apply(Prop::Bounds);
+}
+
+void Window::setHeight(int height) { setBounds({bounds_.x, bounds_.y, bounds_.w, height}); }
+
+Point Window::clientOrigin() const {
+  int frame = border_ == Border::Single ? 1 : 0;
+  return {bounds_.x + frame, bounds_.y + frame};
+}
+
+void Window::repaint() {
+  if (peer_) peer_->apply(Prop::Face);
+}
+
+void Window::makeTopmost() {
+  topmost_ = true;
+  if (peer_) peer_->makeTopmost();
+}
+
+void Window::beginSystemDrag() {
+  if (peer_) peer_->beginSystemDrag();
+}
+
+void Window::trackActivation(std::function<void(std::uint32_t)> handler) {
+  activation_ = std::move(handler);
+  if (peer_) peer_->trackActivation();
+}
+
+void Window::hostClick() {
+  if (Click) Click();
+}
+
+void Window::hostMouseDown(int button, int shift, float x, float y) {
+  if (MouseDown) MouseDown(button, shift, x, y);
+}
+
+void Window::hostMouseMove(int button, int shift, float x, float y) {
+  if (MouseMove) MouseMove(button, shift, x, y);
+}
+
+void Window::hostMouseUp(int button, int shift, float x, float y) {
+  if (MouseUp) MouseUp(button, shift, x, y);
+}
+
+void Window::hostActivated(std::uint32_t state) {
+  if (activation_) activation_(state);
+}
+
+Control* Window::nextTabStop(Control* from, bool backwards) const {
+  std::vector<Control*> stops;
+  for (Control* c : controls_) {
+    if (c->tabStop() && c->visible() && c->enabled()) stops.push_back(c);
+  }
+  if (stops.empty()) return nullptr;
+  auto it = std::find(stops.begin(), stops.end(), from);
+  if (it == stops.end()) return backwards ? stops.back() : stops.front();
+  size_t index = static_cast<size_t>(it - stops.begin());
+  size_t n = stops.size();
+  return stops[backwards ? (index + n - 1) % n : (index + 1) % n];
+}
+
+void Window::remove(Control& control) { std::erase(controls_, &control); }
+
+void Window::remove(Timer& timer) { std::erase(timers_, &timer); }
+
+}  // namespace morvane

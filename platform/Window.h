@@ -1,0 +1,125 @@
+// A portable window: created hidden with its controls at load, then its Form_Load runs;
+// it forwards its changes to its peer and raises its own events.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Control.h"
+#include "platform/Timer.h"
+#include "platform/Toolkit.h"
+
+namespace morvane {
+
+class Window {
+ public:
+  enum class Border : std::uint8_t { None, Single };
+  enum class StartPosition : std::uint8_t { TopLeft, CenterScreen };
+
+  Window(Toolkit& toolkit, std::string caption, Size client);
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  Toolkit& toolkit() const { return toolkit_; }
+
+  // Life: load creates the real window hidden with its controls, then runs Form_Load.
+  void load(Size screen);
+  void unload();
+  bool loaded() const { return loaded_; }
+  virtual void Form_Load() {}
+  // The system asked the window to close (Alt+F4, session end): unloads unless overridden.
+  virtual void hostCloseRequested();
+
+  void show();
+  void hide();
+  void showModal();
+  bool visible() const { return visible_; }
+  bool modal() const { return modal_; }
+
+  const std::string& caption() const { return caption_; }
+  Border border() const { return border_; }
+  void setBorder(Border border) { border_ = border; }
+  void setStartPosition(StartPosition position) { startPosition_ = position; }
+  Size clientSize() const { return client_; }
+  // Outer rectangle on the screen, in pixels.
+  Rect bounds() const { return bounds_; }
+  int left() const { return bounds_.x; }
+  int top() const { return bounds_.y; }
+  int width() const { return bounds_.w; }
+  int height() const { return bounds_.h; }
+  void setBounds(Rect bounds);
+  void setLeft(int left) { setBounds({left, bounds_.y, bounds_.w, bounds_.h}); }
+  void setTop(int top) { setBounds({bounds_.x, top, bounds_.w, bounds_.h}); }
+  void setHeight(int height);
+  Point clientOrigin() const;  // screen position of the client area's top-left
+
+  Color backColor() const { return backColor_; }
+  void setBackColor(Color colour) { backColor_ = colour; }
+  const FontRef& font() const { return font_; }
+  void setFont(FontRef font) { font_ = std::move(font); }
+  bool keyPreview() const { return keyPreview_; }
+  void setKeyPreview(bool on) { keyPreview_ = on; }
+  // The background picture, painted under every control.
+  std::function<void(Surface&)> face;
+  void repaint();
+
+  void makeTopmost();
+  void beginSystemDrag();
+  bool topmost() const { return topmost_; }
+  // Activation messages (their whole raw state: 0 inactive, 1 active, 2 click-active,
+  // with the minimized flag in the high word) go to the handler, ahead of the window.
+  void trackActivation(std::function<void(std::uint32_t state)> handler);
+  const std::function<void(std::uint32_t)>& activationHandler() const { return activation_; }
+
+  // Window events.
+  std::function<void()> Click;
+  MouseHandler MouseDown, MouseMove, MouseUp;
+  KeyPressHandler KeyPress;
+
+  // Host notifications.
+  virtual void hostClick();
+  virtual void hostMouseDown(int button, int shift, float x, float y);
+  virtual void hostMouseMove(int button, int shift, float x, float y);
+  virtual void hostMouseUp(int button, int shift, float x, float y);
+  void hostActivated(std::uint32_t state);
+  void hostMoved(Rect bounds) { bounds_ = bounds; }  // the system moved or sized it
+
+  const std::vector<Control*>& controls() const { return controls_; }
+  const std::vector<Timer*>& timers() const { return timers_; }
+  Control* focused() const { return focused_; }
+  void setFocused(Control* control) { focused_ = control; }
+  Control* nextTabStop(Control* from, bool backwards) const;
+  WindowPeer* peer() const { return peer_.get(); }
+
+  // Controls and timers register themselves as they are constructed (tab order).
+  void add(Control& control) { controls_.push_back(&control); }
+  void add(Timer& timer) { timers_.push_back(&timer); }
+  void remove(Control& control);
+  void remove(Timer& timer);
+
+ private:
+  Toolkit& toolkit_;
+  std::string caption_;
+  Size client_;
+  Rect bounds_;
+  Border border_ = Border::None;
+  StartPosition startPosition_ = StartPosition::TopLeft;
+  Color backColor_ = 0xF0F0F0;
+  FontRef font_;
+  bool keyPreview_ = false;
+  bool loaded_ = false;
+  bool visible_ = false;
+  bool modal_ = false;
+  bool topmost_ = false;
+  std::function<void(std::uint32_t)> activation_;
+  std::vector<Control*> controls_;
+  std::vector<Timer*> timers_;
+  Control* focused_ = nullptr;
+  std::unique_ptr<WindowPeer> peer_;
+};
+
+}  // namespace morvane
