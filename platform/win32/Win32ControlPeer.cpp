@@ -1,0 +1,123 @@
+// The part every child control's peer shares: creation, applying property changes,
+// dispatching host notifications, the hand cursor and the tooltips; and the choice of peer.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "platform/win32/GdiSurface.h"
+#include "platform/win32/Win32Peers.h"
+
+namespace morvane {
+
+HWND ParentHandle(const Control& control) { return Win32Toolkit::HandleOf(control.owner()); }
+
+namespace {
+
+HCURSOR HandCursor(HINSTANCE instance) {
+  static HCURSOR hand = nullptr;
+  if (!hand) hand = LoadCursorA(instance, MAKEINTRESOURCEA(2));
+  if (!hand) hand = LoadCursor(nullptr, IDC_HAND);
+  return hand;
+}
+
+}  // namespace
+
+// As for windows: let go first, so no message of the destruction reaches this peer.
+Win32ControlPeerBase::~Win32ControlPeerBase() {
+  if (hwnd_) {
+    HWND hwnd = hwnd_;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    DestroyWindow(hwnd);
+  }
+}
+
+void Win32ControlPeerBase::create(const char* className, DWORD style, DWORD exStyle) {
+  Rect b = control_.bounds();
+  style |= WS_CHILD | WS_CLIPSIBLINGS;
+  if (control_.visible()) style |= WS_VISIBLE;
+  if (!control_.enabled()) style |= WS_DISABLED;
+  HWND created = CreateWindowExA(exStyle, className, control_.text().c_str(), style, b.x, b.y, b.w, b.h,
+                                 ParentHandle(control_), nullptr, toolkit_.instance(), static_cast<Win32Peer*>(this));
+  if (!created) throw std::runtime_error("a control could not be created");
+  hwnd_ = created;
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control_.font())), FALSE);
+}
+
+bool Win32ControlPeerBase::dispatch(const std::function<void()>& notify) {
+  auto watch = alive_.watch();
+  toolkit_.dispatch(notify);
+  return StillAlive(watch);
+}
+
+void Win32ControlPeerBase::apply(Prop what) {
+  switch (what) {
+    case Prop::Text:
+      SetWindowTextA(hwnd_, control_.text().c_str());
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      break;
+    case Prop::Visible:
+      ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE);
+      break;
+    case Prop::Enabled:
+      EnableWindow(hwnd_, control_.enabled());
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      break;
+    case Prop::Bounds: {
+      Rect b = control_.bounds();
+      SetWindowPos(hwnd_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
+    case Prop::Font:
+      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control_.font())), TRUE);
+      break;
+    case Prop::Focus:
+      SetFocus(hwnd_);
+      break;
+    case Prop::Tooltip:
+      tooltipAdded_ = false;
+      break;
+    default:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      break;
+  }
+}
+
+Point Win32ControlPeerBase::screenToClient(Point screen) {
+  POINT p{screen.x, screen.y};
+  ScreenToClient(hwnd_, &p);
+  return {static_cast<int>(p.x), static_cast<int>(p.y)};
+}
+
+bool Win32ControlPeerBase::setCursor() {
+  if (control_.cursor() != Cursor::Hand) return false;
+  SetCursor(HandCursor(toolkit_.instance()));
+  return true;
+}
+
+// A control's tip is registered when the pointer first comes over it, and this first move
+// is relayed so the tip starts its delay now; later moves reach it through the subclass.
+void Win32ControlPeerBase::hovered(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (tooltipAdded_ || control_.tooltip().empty()) return;
+  auto* owner = dynamic_cast<Win32WindowPeer*>(control_.owner().peer());
+  HWND tips = owner ? owner->tooltips() : nullptr;
+  if (!tips) return;
+  TOOLINFOA info{};
+  info.cbSize = sizeof info;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = owner->hwnd();
+  info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  info.lpszText = const_cast<char*>(control_.tooltip().c_str());
+  SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  tooltipAdded_ = true;
+  MSG msg{hwnd_, message, wParam, lParam, 0, {}};
+  SendMessageA(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+// Text fields are real EDIT controls; everything else draws itself.
+std::unique_ptr<ControlPeer> MakeControlPeer(Win32Toolkit& toolkit, Control& control) {
+  if (control.kind() == Control::Kind::TextField) return MakeEditPeer(toolkit, control);
+  return MakeDrawnPeer(toolkit, control);
+}
+
+}  // namespace morvane

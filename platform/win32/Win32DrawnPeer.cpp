@@ -1,0 +1,146 @@
+// Labels, lines, pictures and the custom button: child windows of our own classes that
+// paint themselves. Labels show the window's face around their text, as transparent labels
+// do; a custom control keeps its face on a bitmap and draws its caption over it.
+#include <windows.h>
+
+#include "platform/OffsetSurface.h"
+#include "platform/win32/GdiSurface.h"
+#include "platform/win32/Win32Peers.h"
+
+namespace morvane {
+
+class Win32DrawnPeer : public Win32ControlPeerBase {
+ public:
+  Win32DrawnPeer(Win32Toolkit& toolkit, Control& control) : Win32ControlPeerBase(toolkit, control) {
+    const char* cls = Win32Toolkit::kLabelClass;
+    switch (control.kind()) {
+      case Control::Kind::Line: cls = Win32Toolkit::kLineClass; break;
+      case Control::Kind::Picture: cls = Win32Toolkit::kPictureClass; break;
+      case Control::Kind::Custom: cls = Win32Toolkit::kButtonClass; break;
+      default: break;
+    }
+    if (control.kind() == Control::Kind::Custom) resizeFace();
+    create(cls, 0);
+  }
+
+  Surface* surface() override { return face_ ? &face_->surface() : nullptr; }
+  void present() override { InvalidateRect(hwnd_, nullptr, FALSE); }
+
+  void apply(Prop what) override {
+    if (what == Prop::Bounds && control_.kind() == Control::Kind::Custom) resizeFace();
+    Win32ControlPeerBase::apply(what);
+  }
+
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_PAINT:
+        paint();
+        return 0;
+      case WM_ERASEBKGND:
+        return 1;
+      case WM_SETCURSOR:
+        if (setCursor()) return TRUE;
+        break;
+      case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+      case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+        return mouse(message, wParam, lParam);
+      case WM_KEYDOWN: case WM_KEYUP: {
+        int code = static_cast<int>(wParam), shift = ShiftMask();
+        Control* c = &control_;
+        if (message == WM_KEYDOWN) dispatch([&] { c->hostKeyDown(code, shift); });
+        else dispatch([&] { c->hostKeyUp(code, shift); });
+        return 0;
+      }
+      case WM_CHAR: {
+        int ascii = static_cast<int>(wParam);
+        Control* c = &control_;
+        dispatch([&] { c->hostKeyPress(ascii); });
+        return 0;
+      }
+      case WM_SETFOCUS: case WM_KILLFOCUS:
+        control_.hostFocusChanged(message == WM_SETFOCUS);
+        return 0;
+      case WM_GETDLGCODE:
+        return DLGC_WANTCHARS;
+      default:
+        break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+  }
+
+ private:
+  void resizeFace() {
+    Rect b = control_.bounds();
+    if (face_ && face_->width() == b.w && face_->height() == b.h) return;
+    face_ = std::make_unique<BitmapSurface>(b.w, b.h);
+    face_->surface().fill({0, 0, b.w, b.h}, control_.owner().backColor());
+  }
+
+  // Labels and lines show the window's face around their text, like transparent labels.
+  void paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    try {
+      BitmapSurface back(client.right, client.bottom);
+      GdiSurface& s = back.surface();
+      Rect b = control_.bounds();
+      Window& owner = control_.owner();
+      switch (control_.kind()) {
+        case Control::Kind::Line:
+          s.fill({0, 0, client.right, client.bottom}, control_.foreColor());
+          break;
+        case Control::Kind::Picture:
+          s.fill({0, 0, client.right, client.bottom}, owner.backColor());
+          if (control_.face) control_.face(s);
+          break;
+        case Control::Kind::Custom:
+          if (face_) face_->copyTo(back.dc(), 0, 0);
+          s.text(control_.textOrigin(), control_.text(), *control_.font(), control_.foreColor());
+          break;
+        default: {
+          s.fill({0, 0, client.right, client.bottom}, owner.backColor());
+          if (owner.face) {
+            OffsetSurface under(s, {b.x, b.y}, {b.w, b.h});
+            owner.face(under);
+          }
+          drawLabelText(back.dc(), client);
+          break;
+        }
+      }
+      back.copyTo(dc, 0, 0);
+    } catch (...) {
+      // Out of GDI memory: skip this paint.
+    }
+    EndPaint(hwnd_, &ps);
+  }
+
+  void drawLabelText(HDC dc, RECT client) {
+    HGDIOBJ old = SelectObject(dc, FontHandle(*control_.font()));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, control_.foreColor());
+    UINT format = DT_NOPREFIX | DT_WORDBREAK | (control_.align() == Align::Center ? DT_CENTER : DT_LEFT);
+    DrawTextA(dc, control_.text().c_str(), static_cast<int>(control_.text().size()), &client, format);
+    SelectObject(dc, old);
+  }
+
+  LRESULT mouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MOUSEMOVE) hovered(message, wParam, lParam);
+    // Buttons take the focus when pressed, as push buttons do.
+    bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+    if (press && control_.kind() == Control::Kind::Custom && GetFocus() != hwnd_) SetFocus(hwnd_);
+    DeliverMouse(hwnd_, message, wParam, lParam, &control_, leftPressed_,
+                 [this](const std::function<void()>& notify) { return dispatch(notify); });
+    return 0;
+  }
+
+  std::unique_ptr<BitmapSurface> face_;
+  bool leftPressed_ = false;
+};
+
+std::unique_ptr<ControlPeer> MakeDrawnPeer(Win32Toolkit& toolkit, Control& control) {
+  return std::make_unique<Win32DrawnPeer>(toolkit, control);
+}
+
+}  // namespace morvane
