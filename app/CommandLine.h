@@ -1,4 +1,4 @@
-// The command-line forms Main dispatches on, recognised from the lower-cased command text.
+// The command-line forms StartUp dispatches on, recognised from the lower-cased command text.
 #pragma once
 
 #include <string>

@@ -30,7 +30,7 @@ void Window::load(Size screen) {
   peer_ = toolkit_.createPeer(*this);
   for (Control* control : controls_) control->createPeer(toolkit_);
   for (Timer* timer : timers_) timer->createPeer(toolkit_);
-  Form_Load();
+  onLoad();
 }
 
 void Window::unload() {

@@ -1,4 +1,4 @@
-// A portable window: created hidden with its controls at load, then its Form_Load runs;
+// A portable window: created hidden with its controls at load, then its onLoad runs;
 // it forwards its changes to its peer and raises its own events.
 #pragma once
 
@@ -26,11 +26,11 @@ class Window {
 
   Toolkit& toolkit() const { return toolkit_; }
 
-  // Life: load creates the real window hidden with its controls, then runs Form_Load.
+  // Life: load creates the real window hidden with its controls, then runs onLoad.
   void load(Size screen);
   void unload();
   bool loaded() const { return loaded_; }
-  virtual void Form_Load() {}
+  virtual void onLoad() {}
   // The system asked the window to close (Alt+F4, session end): unloads unless overridden.
   virtual void hostCloseRequested();
 

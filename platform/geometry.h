@@ -18,9 +18,6 @@ constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
 constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
 
-// Window geometry is held in pixels; the behaviour speaks in twips at a fixed ratio.
-constexpr int kTwipsPerPixel = 15;
-
 struct Point {
   int x = 0;
   int y = 0;

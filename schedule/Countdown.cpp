@@ -5,7 +5,7 @@ namespace morvane {
 
 // The seconds left are counted in 64 bits, so a moment more than 2^31 seconds (about 68 years)
 // ahead still shows its true hours and minutes rather than a wrapped number.
-CountdownTick Timer1Decision(LocalTime target, LocalTime now) {
+CountdownTick DecideCountdownTick(LocalTime target, LocalTime now) {
   CountdownTick tick;
   if (target < now) {
     tick.shutdown = true;

@@ -18,6 +18,6 @@ struct CountdownTick {
   std::optional<std::int64_t> alertNumber;  // seconds left, for the alert window
 };
 
-CountdownTick Timer1Decision(LocalTime target, LocalTime now);
+CountdownTick DecideCountdownTick(LocalTime target, LocalTime now);
 
 }  // namespace morvane

@@ -30,8 +30,8 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string FormatSettings(const SettingsValues& values) {
   const char* kEnd = "\r\n";
-  return SingleLine(values.text6) + kEnd + SingleLine(values.text7) + kEnd + SingleLine(values.text8) + kEnd +
-         SingleLine(values.text9) + kEnd + ColorText(values.label3Color) + kEnd + ColorText(values.label4Color) +
+  return SingleLine(values.atHour) + kEnd + SingleLine(values.atMinute) + kEnd + SingleLine(values.afterHours) + kEnd +
+         SingleLine(values.afterMinutes) + kEnd + ColorText(values.afterWordColor) + kEnd + ColorText(values.atWordColor) +
          kEnd;
 }
 
@@ -60,8 +60,8 @@ std::optional<std::int32_t> ParseColorLine(std::string_view line) {
 // Lines end at CR LF, or at a lone LF or CR, as a text-stream reader ends them; a last line
 // without an ending still counts, and once the bytes run out nothing more is read.
 void ApplySettingsText(std::string_view bytes, SettingsValues& into) {
-  std::string* texts[] = {&into.text6, &into.text7, &into.text8, &into.text9};
-  std::int32_t* colors[] = {&into.label3Color, &into.label4Color};
+  std::string* texts[] = {&into.atHour, &into.atMinute, &into.afterHours, &into.afterMinutes};
+  std::int32_t* colors[] = {&into.afterWordColor, &into.atWordColor};
   std::size_t pos = 0;
   for (int line = 0; line < kLineCount && pos < bytes.size(); ++line) {
     std::size_t end = bytes.find_first_of("\r\n", pos);

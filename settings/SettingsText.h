@@ -9,8 +9,8 @@
 namespace morvane {
 
 struct SettingsValues {
-  std::string text6 = "21", text7 = "0", text8 = "1", text9 = "0";
-  std::int32_t label3Color = 0, label4Color = 8421504;
+  std::string atHour = "21", atMinute = "0", afterHours = "1", afterMinutes = "0";
+  std::int32_t afterWordColor = 0, atWordColor = 8421504;
 };
 
 std::string FormatSettings(const SettingsValues& values);

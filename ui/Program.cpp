@@ -3,39 +3,39 @@
 
 #include "platform/FormSlot.h"
 #include "platform/Window.h"
-#include "ui/dialogs/About.h"
-#include "ui/dialogs/Form2.h"
-#include "ui/dialogs/MessageBox.h"
-#include "ui/main/Form1.h"
+#include "ui/dialogs/AboutWindow.h"
+#include "ui/dialogs/CountdownAlert.h"
+#include "ui/dialogs/MessageDialog.h"
+#include "ui/bar/MainBar.h"
 
 namespace morvane {
 
 struct Program::Slots {
   explicit Slots(Program& p)
-      : form1(p.toolkit(), Screen(p), [&p] { return std::make_unique<Form1>(p); }),
-        form2(p.toolkit(), Screen(p), [&p] { return std::make_unique<Form2>(p); }),
-        messageBox(p.toolkit(), Screen(p), [&p] { return std::make_unique<MessageBox>(p); }),
-        about(p.toolkit(), Screen(p), [&p] { return std::make_unique<About>(p); }) {}
+      : mainBar(p.toolkit(), Screen(p), [&p] { return std::make_unique<MainBar>(p); }),
+        countdownAlert(p.toolkit(), Screen(p), [&p] { return std::make_unique<CountdownAlert>(p); }),
+        messageDialog(p.toolkit(), Screen(p), [&p] { return std::make_unique<MessageDialog>(p); }),
+        aboutWindow(p.toolkit(), Screen(p), [&p] { return std::make_unique<AboutWindow>(p); }) {}
   static std::function<Size()> Screen(Program& p) {
     return [&p] { return p.system().primaryScreen(); };
   }
-  FormSlot<Form1> form1;
-  FormSlot<Form2> form2;
-  FormSlot<MessageBox> messageBox;
-  FormSlot<About> about;
+  FormSlot<MainBar> mainBar;
+  FormSlot<CountdownAlert> countdownAlert;
+  FormSlot<MessageDialog> messageDialog;
+  FormSlot<AboutWindow> aboutWindow;
 };
 
 Program::Program(Platform& platform) : platform_(platform), slots_(std::make_unique<Slots>(*this)) {}
 
 Program::~Program() = default;
 
-Form1& Program::form1() { return slots_->form1(); }
-Form2& Program::form2() { return slots_->form2(); }
-MessageBox& Program::messageBox() { return slots_->messageBox(); }
-About& Program::about() { return slots_->about(); }
-Form1* Program::existingForm1() const { return slots_->form1.existing(); }
-Form2* Program::existingForm2() const { return slots_->form2.existing(); }
-MessageBox* Program::existingMessageBox() const { return slots_->messageBox.existing(); }
-About* Program::existingAbout() const { return slots_->about.existing(); }
+MainBar& Program::mainBar() { return slots_->mainBar(); }
+CountdownAlert& Program::countdownAlert() { return slots_->countdownAlert(); }
+MessageDialog& Program::messageDialog() { return slots_->messageDialog(); }
+AboutWindow& Program::aboutWindow() { return slots_->aboutWindow(); }
+MainBar* Program::existingMainBar() const { return slots_->mainBar.existing(); }
+CountdownAlert* Program::existingCountdownAlert() const { return slots_->countdownAlert.existing(); }
+MessageDialog* Program::existingMessageDialog() const { return slots_->messageDialog.existing(); }
+AboutWindow* Program::existingAboutWindow() const { return slots_->aboutWindow.existing(); }
 
 }  // namespace morvane

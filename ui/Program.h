@@ -9,10 +9,10 @@
 
 namespace morvane {
 
-class Form1;
-class Form2;
-class MessageBox;
-class About;
+class MainBar;
+class CountdownAlert;
+class MessageDialog;
+class AboutWindow;
 
 class Program {
  public:
@@ -25,20 +25,20 @@ class Program {
   Toolkit& toolkit() const { return platform_.toolkit(); }
 
   // Touching a window creates and loads it when it does not exist.
-  Form1& form1();
-  Form2& form2();
-  MessageBox& messageBox();
-  About& about();
+  MainBar& mainBar();
+  CountdownAlert& countdownAlert();
+  MessageDialog& messageDialog();
+  AboutWindow& aboutWindow();
   // The loaded window, or null; never creates one.
-  Form1* existingForm1() const;
-  Form2* existingForm2() const;
-  MessageBox* existingMessageBox() const;
-  About* existingAbout() const;
+  MainBar* existingMainBar() const;
+  CountdownAlert* existingCountdownAlert() const;
+  MessageDialog* existingMessageDialog() const;
+  AboutWindow* existingAboutWindow() const;
 
   // True while the main window is the active window, as its last activation said.
-  bool WindowActive = false;
+  bool barActive = false;
   // Reply code of the last message dialog closed by a reply button.
-  std::int32_t MessageReply = 0;
+  std::int32_t messageReply = 0;
 
  private:
   struct Slots;

@@ -76,7 +76,7 @@ class Win32WindowPeer : public WindowPeer, public Win32Peer {
   Window& window() const { return window_; }
 
  private:
-  static LRESULT CALLBACK ActivationWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK activationSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT mouse(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();
 

@@ -67,10 +67,10 @@ void Win32WindowPeer::beginSystemDrag() {
 void Win32WindowPeer::trackActivation() {
   if (oldWndProc_) return;
   oldWndProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32WindowPeer::ActivationWndProc)));
+      SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32WindowPeer::activationSubclassProc)));
 }
 
-LRESULT CALLBACK Win32WindowPeer::ActivationWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32WindowPeer::activationSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* peer = dynamic_cast<Win32WindowPeer*>(reinterpret_cast<Win32Peer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
   WNDPROC old = peer ? peer->oldWndProc_ : Win32Toolkit::WindowProc;
   if (peer && message == WM_ACTIVATE) {

@@ -9,12 +9,12 @@ int main() {
   morvane::Win32System system;
   morvane::SettingsValues first;  // 21, 0, 1, 0, after mode
   morvane::SettingsValues second;
-  second.text6 = "23";
-  second.text7 = "59";
-  second.text8 = "99";
-  second.text9 = "59";
-  second.label3Color = 8421504;
-  second.label4Color = 0;
+  second.atHour = "23";
+  second.atMinute = "59";
+  second.afterHours = "99";
+  second.afterMinutes = "59";
+  second.afterWordColor = 8421504;
+  second.atWordColor = 0;
   std::puts("saving");
   std::fflush(stdout);
   for (unsigned long i = 0;; ++i) morvane::SaveSettingsFile(system, i % 2 ? second : first);

@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   Check(morvane::LowerCase(lowered) == lowered, "lower-casing is not idempotent", raw);
 
-  // Main takes one pair of quotes off the whole text before anything else.
+  // StartUp takes one pair of quotes off the whole text before anything else.
   const std::string_view unquoted = morvane::Unquoted(raw);
   const bool quoted = raw.size() >= 2 && raw.front() == '"' && raw.back() == '"';
   Check(unquoted == (quoted ? raw.substr(1, raw.size() - 2) : raw), "quotes taken off wrongly", raw);

@@ -10,8 +10,8 @@
 
 #include "schedule/Countdown.h"
 #include "schedule/FieldReading.h"
-#include "schedule/NoTime.h"
-#include "schedule/Yanzheng.h"
+#include "schedule/ShutdownMoment.h"
+#include "schedule/ValidateSchedule.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ const LocalTime kLatest = local_days{year{30827} / 12 / 31} + hours{23} + minute
   std::fprintf(stderr,
                "schedule: %s\n  fields 3-9: \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\"  colours %u %u\n"
                "  now %d-%u-%u +%llds\n",
-               what, f.text3.c_str(), f.text4.c_str(), f.text5.c_str(), f.text6.c_str(), f.text7.c_str(),
-               f.text8.c_str(), f.text9.c_str(), f.label3Color, f.label4Color, static_cast<int>(d.year()),
+               what, f.atYear.c_str(), f.atMonth.c_str(), f.atDay.c_str(), f.atHour.c_str(), f.atMinute.c_str(),
+               f.afterHours.c_str(), f.afterMinutes.c_str(), f.afterWordColor, f.atWordColor, static_cast<int>(d.year()),
                static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()),
                static_cast<long long>((now - floor<days>(now)).count()));
   std::abort();
@@ -68,49 +68,49 @@ struct Outcome {
 };
 
 Outcome AtMode(const ScheduleFields& f, LocalTime now) {
-  if (f.text3.empty()) return {Empty("Please enter year number.", Field::Text3)};
-  if (f.text4.empty()) return {Empty("Please enter month number.", Field::Text4)};
-  if (f.text5.empty()) return {Empty("Please enter date number.", Field::Text5)};
+  if (f.atYear.empty()) return {Empty("Please enter year number.", Field::AtYear)};
+  if (f.atMonth.empty()) return {Empty("Please enter month number.", Field::AtMonth)};
+  if (f.atDay.empty()) return {Empty("Please enter date number.", Field::AtDay)};
   const local_days today = floor<days>(now);
-  std::optional<std::int64_t> y = Number(f.text3), m = Number(f.text4), d = Number(f.text5);
-  if (!y) return {Silent(Field::Text3)};
-  if (!m) return {Silent(Field::Text4)};
-  if (!d) return {Silent(Field::Text5)};
-  if (f.text3.size() <= 2) *y += static_cast<int>(year_month_day{today}.year()) / 100 * 100;
+  std::optional<std::int64_t> y = Number(f.atYear), m = Number(f.atMonth), d = Number(f.atDay);
+  if (!y) return {Silent(Field::AtYear)};
+  if (!m) return {Silent(Field::AtMonth)};
+  if (!d) return {Silent(Field::AtDay)};
+  if (f.atYear.size() <= 2) *y += static_cast<int>(year_month_day{today}.year()) / 100 * 100;
   const bool inRange = *y >= 100 && *y <= 9999 && *m >= 1 && *m <= 12 && *d >= 1 && *d <= 31;
   const year_month_day date = inRange ? year{static_cast<int>(*y)} / month{static_cast<unsigned>(*m)} /
                                             day{static_cast<unsigned>(*d)}
                                       : year_month_day{};
-  if (!inRange || !date.ok()) return {Wrong("Error date, Please check it.", Field::Text3)};
-  if (today > local_days{date}) return {Wrong("The current date is ", Field::Text3, true)};
-  if (f.text6.empty()) return {Empty("Please enter hour number.", Field::Text6)};
-  if (f.text7.empty()) return {Empty("Please enter minute number.", Field::Text7)};
-  std::optional<std::int64_t> h = Number(f.text6);
-  if (!h) return {Silent(Field::Text6)};
-  if (*h > 23) return {Wrong("The value must be 0-23.", Field::Text6)};
-  std::optional<std::int64_t> mi = Number(f.text7);
-  if (!mi) return {Silent(Field::Text7)};
-  if (*mi > 59) return {Wrong("The value must be 0-59.", Field::Text7)};
+  if (!inRange || !date.ok()) return {Wrong("Error date, Please check it.", Field::AtYear)};
+  if (today > local_days{date}) return {Wrong("The current date is ", Field::AtYear, true)};
+  if (f.atHour.empty()) return {Empty("Please enter hour number.", Field::AtHour)};
+  if (f.atMinute.empty()) return {Empty("Please enter minute number.", Field::AtMinute)};
+  std::optional<std::int64_t> h = Number(f.atHour);
+  if (!h) return {Silent(Field::AtHour)};
+  if (*h > 23) return {Wrong("The value must be 0-23.", Field::AtHour)};
+  std::optional<std::int64_t> mi = Number(f.atMinute);
+  if (!mi) return {Silent(Field::AtMinute)};
+  if (*mi > 59) return {Wrong("The value must be 0-59.", Field::AtMinute)};
   const LocalTime moment = local_days{date} + hours{*h} + minutes{*mi};
-  if (now > moment) return {Wrong("The current time is ", Field::Text6, true)};
+  if (now > moment) return {Wrong("The current time is ", Field::AtHour, true)};
   return {std::nullopt, moment};
 }
 
 Outcome AfterMode(const ScheduleFields& f, LocalTime now) {
-  if (f.text8.empty()) return {Empty("Please enter hour number.", Field::Text8)};
-  if (f.text9.empty()) return {Empty("Please enter minute number.", Field::Text9)};
-  std::optional<std::int64_t> mi = Number(f.text9);
-  if (!mi) return {Silent(Field::Text9)};
-  if (*mi > 59) return {Wrong("The value must be 0-59.", Field::Text9)};
-  std::optional<std::int64_t> h = Number(f.text8);
-  if (!h) return {Silent(Field::Text8)};
-  if (*h == 0 && *mi == 0) return {Wrong("Hour number and minute number can't be 0 at the same time!", Field::Text8)};
+  if (f.afterHours.empty()) return {Empty("Please enter hour number.", Field::AfterHours)};
+  if (f.afterMinutes.empty()) return {Empty("Please enter minute number.", Field::AfterMinutes)};
+  std::optional<std::int64_t> mi = Number(f.afterMinutes);
+  if (!mi) return {Silent(Field::AfterMinutes)};
+  if (*mi > 59) return {Wrong("The value must be 0-59.", Field::AfterMinutes)};
+  std::optional<std::int64_t> h = Number(f.afterHours);
+  if (!h) return {Silent(Field::AfterHours)};
+  if (*h == 0 && *mi == 0) return {Wrong("Hour number and minute number can't be 0 at the same time!", Field::AfterHours)};
   // Wall-clock arithmetic with no daylight saving is plain addition.
   return {std::nullopt, now + seconds{*h * 3600 + *mi * 60}};
 }
 
 void CheckTick(LocalTime target, LocalTime now, const ScheduleFields& f) {
-  const morvane::CountdownTick tick = morvane::Timer1Decision(target, now);
+  const morvane::CountdownTick tick = morvane::DecideCountdownTick(target, now);
   if (target < now) {
     if (!tick.shutdown) Fail("a passed moment does not shut down", f, now);
     return;
@@ -180,14 +180,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Input in = Split(std::string_view(reinterpret_cast<const char*>(data), size));
   ScheduleFields f{in.line(0, "2026"), in.line(1, "12"), in.line(2, "7"), in.line(3, "21"), in.line(4, "0"),
                    in.line(5, "1"),    in.line(6, "0")};
-  f.label3Color = static_cast<morvane::Color>(Bits(in.line(7, "0")));
-  f.label4Color = static_cast<morvane::Color>(Bits(in.line(8, "8421504")));
+  f.afterWordColor = static_cast<morvane::Color>(Bits(in.line(7, "0")));
+  f.atWordColor = static_cast<morvane::Color>(Bits(in.line(8, "8421504")));
   const LocalTime now = Present(in.line(9, "36000"));
   const morvane::LocaleFormats formats{in.line(10, "M/d/yyyy"), in.line(11, "h:mm:ss tt"), in.line(12, "AM"),
                                        in.line(13, "PM"), morvane::DateOrder::MonthDayYear};
 
-  const bool atMode = f.label4Color == 0;
-  const std::optional<ValidationFailure> got = morvane::Yanzheng(f, now, formats);
+  const bool atMode = f.atWordColor == 0;
+  const std::optional<ValidationFailure> got = morvane::ValidateSchedule(f, now, formats);
   const Outcome want = atMode ? AtMode(f, now) : AfterMode(f, now);
   if (got.has_value() != want.failure.has_value()) Fail(got ? "refused a good schedule" : "accepted a bad one", f, now);
   if (got) {
@@ -197,7 +197,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!messageOk) Fail("wrong message", f, now);
   }
 
-  const LocalTime target = morvane::NoTime(f, now);
+  const LocalTime target = morvane::ShutdownMoment(f, now);
   if (!got) {
     if (target != want.target) Fail("shutdown moment", f, now);
     if (target < now) Fail("accepted schedule lies in the past", f, now);

@@ -23,8 +23,8 @@ void Check(bool ok, const char* what, std::string_view bytes) {
 }
 
 bool Same(const SettingsValues& a, const SettingsValues& b) {
-  return a.text6 == b.text6 && a.text7 == b.text7 && a.text8 == b.text8 && a.text9 == b.text9 &&
-         a.label3Color == b.label3Color && a.label4Color == b.label4Color;
+  return a.atHour == b.atHour && a.atMinute == b.atMinute && a.afterHours == b.afterHours && a.afterMinutes == b.afterMinutes &&
+         a.afterWordColor == b.afterWordColor && a.atWordColor == b.atWordColor;
 }
 
 // The lines a text-stream reader sees, found a different way from the reader itself: every line
@@ -79,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   morvane::ApplySettingsText(bytes, read);
   const std::vector<std::string> lines = Lines(bytes);
   SettingsValues expected;
-  std::string* texts[] = {&expected.text6, &expected.text7, &expected.text8, &expected.text9};
-  std::int32_t* colours[] = {&expected.label3Color, &expected.label4Color};
+  std::string* texts[] = {&expected.atHour, &expected.atMinute, &expected.afterHours, &expected.afterMinutes};
+  std::int32_t* colours[] = {&expected.afterWordColor, &expected.atWordColor};
   for (std::size_t i = 0; i < lines.size() && i < 6; ++i) {
     if (i < 4) {
       *texts[i] = lines[i];
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   Check(Same(read, expected), "lines read differently", bytes);
-  for (const std::string* t : {&read.text6, &read.text7, &read.text8, &read.text9}) {
+  for (const std::string* t : {&read.atHour, &read.atMinute, &read.afterHours, &read.afterMinutes}) {
     Check(!HasLineBreak(*t), "a line break inside a read field", bytes);
   }
 
@@ -108,8 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Fields holding line breaks (pasted) must still give six lines.
   SettingsValues pasted = read;
-  pasted.text6 = std::string(bytes.substr(0, 32));
-  pasted.text9 = std::string(bytes.substr(bytes.size() / 2, 32));
+  pasted.atHour = std::string(bytes.substr(0, 32));
+  pasted.afterMinutes = std::string(bytes.substr(bytes.size() / 2, 32));
   Check(Lines(morvane::FormatSettings(pasted)).size() == 6, "pasted line breaks shift the lines", bytes);
   return 0;
 }

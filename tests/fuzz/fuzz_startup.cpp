@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "app/CommandLine.h"
-#include "app/Main.h"
+#include "app/Startup.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "ui/Program.h"
-#include "ui/main/Form1.h"
+#include "ui/bar/MainBar.h"
 
 namespace {
 
@@ -67,16 +67,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string before = newline != std::string_view::npos ? system.files[kSettingsFile] : std::string();
   {
     morvane::Program program(platform);
-    morvane::Main(program);
+    morvane::StartUp(program);
     const bool shutdownWord = morvane::LowerCase(morvane::Unquoted(command)) == "shutdown";
     Check(PowerOffs(system) == (shutdownWord ? 1 : 0), "power-off requests right after start", command);
     // The splash opens the bar after a second; a countdown may be running by now.
     platform.tk().advance(1'500);
     Check(PowerOffs(system) <= 1, "more than one power-off request", command);
 
-    morvane::Form1* bar = program.existingForm1();
+    morvane::MainBar* bar = program.existingMainBar();
     if (!system.ended && bar && bar->countdownRunning()) {
-      platform.clock.setWallClock(bar->TargetTime + seconds{1});
+      platform.clock.setWallClock(bar->moment + seconds{1});
       platform.tk().advance(1'000);
       Check(system.ended && PowerOffs(system) == 1, "a passed moment did not power off once", command);
     }

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "tests/unit/ProgramFixture.h"
-#include "ui/Module1.h"
-#include "ui/dialogs/About.h"
-#include "ui/main/Form1.h"
+#include "ui/bar/BarSettings.h"
+#include "ui/dialogs/ShowMessage.h"
+#include "ui/PowerOff.h"
+#include "ui/dialogs/AboutWindow.h"
+#include "ui/bar/MainBar.h"
 
 namespace morvane {
 namespace {
@@ -14,9 +16,9 @@ using testing::At;
 
 class Bar : public testing::ProgramTest {
  protected:
-  Form1& bar() { return program->form1(); }
-  Form1& shown() {
-    Form1& f = bar();
+  MainBar& bar() { return program->mainBar(); }
+  MainBar& shown() {
+    MainBar& f = bar();
     f.show();
     return f;
   }
@@ -24,48 +26,48 @@ class Bar : public testing::ProgramTest {
 };
 
 TEST_F(Bar, LoadsInTheAfterModeCentredAtTheTopWithTodaysDate) {
-  Form1& f = bar();
+  MainBar& f = bar();
   EXPECT_EQ(f.bounds(), (Rect{384, 0, 255, 43}));
-  EXPECT_EQ(f.ScreenWidthTwips, 15360);
-  EXPECT_EQ(f.Text8.text(), "1");
-  EXPECT_EQ(f.Text9.text(), "0");
-  EXPECT_EQ(f.Text6.text(), "21");
-  EXPECT_EQ(f.Text7.text(), "0");
-  EXPECT_EQ(f.Text3.text(), "2026");
-  EXPECT_EQ(f.Text4.text(), "12");
-  EXPECT_EQ(f.Text5.text(), "7");
-  EXPECT_TRUE(f.Text8.visible() && f.Text9.visible());
-  for (Control* c : {&f.Text3, &f.Text4, &f.Text5, &f.Text6, &f.Text7}) EXPECT_FALSE(c->visible()) << c->name();
-  EXPECT_EQ(f.Label2.text(), "Shutdown after / at  ___ : ___  ( HH:mm )");
-  EXPECT_EQ(f.xpcmdbutton1[3].Caption(), "Quillon");
+  EXPECT_EQ(f.screenWidth, 1024);
+  EXPECT_EQ(f.afterHours.text(), "1");
+  EXPECT_EQ(f.afterMinutes.text(), "0");
+  EXPECT_EQ(f.atHour.text(), "21");
+  EXPECT_EQ(f.atMinute.text(), "0");
+  EXPECT_EQ(f.atYear.text(), "2026");
+  EXPECT_EQ(f.atMonth.text(), "12");
+  EXPECT_EQ(f.atDay.text(), "7");
+  EXPECT_TRUE(f.afterHours.visible() && f.afterMinutes.visible());
+  for (Control* c : {&f.atYear, &f.atMonth, &f.atDay, &f.atHour, &f.atMinute}) EXPECT_FALSE(c->visible()) << c->name();
+  EXPECT_EQ(f.scheduleLine.text(), "Shutdown after / at  ___ : ___  ( HH:mm )");
+  EXPECT_EQ(f.homePageButton.Caption(), "Quillon");
   EXPECT_TRUE(f.topmost());
-  EXPECT_FALSE(f.Label1.visible());
+  EXPECT_FALSE(f.countdownLine.visible());
 }
 
 TEST_F(Bar, SwitchingModesKeepsEveryFieldsText) {
-  Form1& f = shown();
-  f.Text8.setText("7");
-  f.Text9.setText("45");
-  tk().click(f.Label4);
-  EXPECT_EQ(f.Label4.foreColor(), 0u);
-  EXPECT_EQ(f.Label3.foreColor(), 0x808080u);
-  EXPECT_TRUE(f.Text3.visible() && f.Text7.visible());
-  EXPECT_FALSE(f.Text8.visible());
-  EXPECT_EQ(f.Label2.text(), "Shutdown after / at  ___ : ___    ___ - ___ - _____");
-  f.Text6.setText("22");
-  tk().click(f.Label3);
-  EXPECT_EQ(f.Text8.text(), "7");
-  EXPECT_EQ(f.Text9.text(), "45");
-  EXPECT_EQ(f.Text6.text(), "22");
-  EXPECT_EQ(f.Label3.foreColor(), 0u);
-  EXPECT_EQ(f.Label4.foreColor(), 0x808080u);
+  MainBar& f = shown();
+  f.afterHours.setText("7");
+  f.afterMinutes.setText("45");
+  tk().click(f.atWord);
+  EXPECT_EQ(f.atWord.foreColor(), 0u);
+  EXPECT_EQ(f.afterWord.foreColor(), 0x808080u);
+  EXPECT_TRUE(f.atYear.visible() && f.atMinute.visible());
+  EXPECT_FALSE(f.afterHours.visible());
+  EXPECT_EQ(f.scheduleLine.text(), "Shutdown after / at  ___ : ___    ___ - ___ - _____");
+  f.atHour.setText("22");
+  tk().click(f.afterWord);
+  EXPECT_EQ(f.afterHours.text(), "7");
+  EXPECT_EQ(f.afterMinutes.text(), "45");
+  EXPECT_EQ(f.atHour.text(), "22");
+  EXPECT_EQ(f.afterWord.foreColor(), 0u);
+  EXPECT_EQ(f.atWord.foreColor(), 0x808080u);
 }
 
 class BarKeys : public Bar {
  protected:
   void SetUp() override {
-    Form1& f = shown();
-    tk().click(f.Label4);
+    MainBar& f = shown();
+    tk().click(f.atWord);
   }
   void focusEmptied(Control& field) {
     tk().click(field);
@@ -74,83 +76,83 @@ class BarKeys : public Bar {
 };
 
 TEST_F(BarKeys, TypingAYearMovesToTheMonthWithItsTextSelected) {
-  Form1& f = bar();
-  focusEmptied(f.Text3);
+  MainBar& f = bar();
+  focusEmptied(f.atYear);
   tk().type("2024");
-  EXPECT_EQ(f.Text3.text(), "2024");
-  EXPECT_TRUE(f.Text4.hasFocus());
-  EXPECT_EQ(f.Text4.selStart(), 0);
-  EXPECT_EQ(f.Text4.selLength(), 2);
+  EXPECT_EQ(f.atYear.text(), "2024");
+  EXPECT_TRUE(f.atMonth.hasFocus());
+  EXPECT_EQ(f.atMonth.selStart(), 0);
+  EXPECT_EQ(f.atMonth.selLength(), 2);
   tk().type("12");
-  EXPECT_EQ(f.Text4.text(), "12");
-  EXPECT_TRUE(f.Text5.hasFocus());
-  EXPECT_EQ(f.Text5.selLength(), static_cast<int>(f.Text5.text().size()));
+  EXPECT_EQ(f.atMonth.text(), "12");
+  EXPECT_TRUE(f.atDay.hasFocus());
+  EXPECT_EQ(f.atDay.selLength(), static_cast<int>(f.atDay.text().size()));
 }
 
 TEST_F(BarKeys, AFullFieldMovesOnEvenWhenTheDigitDoesNotGoIn) {
-  Form1& f = bar();
-  tk().click(f.Text6);
-  f.Text6.setText("21");
-  f.Text6.setSelection(2, 0);
+  MainBar& f = bar();
+  tk().click(f.atHour);
+  f.atHour.setText("21");
+  f.atHour.setSelection(2, 0);
   tk().type("5");
-  EXPECT_EQ(f.Text6.text(), "21");
-  EXPECT_TRUE(f.Text7.hasFocus());
+  EXPECT_EQ(f.atHour.text(), "21");
+  EXPECT_TRUE(f.atMinute.hasFocus());
 }
 
 TEST_F(BarKeys, BackspaceMovesOnOnlyWhenItLeavesTheFieldFull) {
-  Form1& f = bar();
-  tk().click(f.Text4);
-  f.Text4.setText("12");
-  f.Text4.setSelection(0, 0);
+  MainBar& f = bar();
+  tk().click(f.atMonth);
+  f.atMonth.setText("12");
+  f.atMonth.setSelection(0, 0);
   tk().key(8, 8);
-  EXPECT_EQ(f.Text4.text(), "12");
-  EXPECT_TRUE(f.Text5.hasFocus());
+  EXPECT_EQ(f.atMonth.text(), "12");
+  EXPECT_TRUE(f.atDay.hasFocus());
 
-  tk().click(f.Text4);
-  f.Text4.setSelection(2, 0);
+  tk().click(f.atMonth);
+  f.atMonth.setSelection(2, 0);
   tk().key(8, 8);
-  EXPECT_EQ(f.Text4.text(), "1");
-  EXPECT_TRUE(f.Text4.hasFocus());
+  EXPECT_EQ(f.atMonth.text(), "1");
+  EXPECT_TRUE(f.atMonth.hasFocus());
 }
 
 TEST_F(BarKeys, EnterMovesOnExceptInTheLastFieldOfEachChain) {
-  Form1& f = bar();
-  focusEmptied(f.Text4);
+  MainBar& f = bar();
+  focusEmptied(f.atMonth);
   tk().type("5");
-  EXPECT_TRUE(f.Text4.hasFocus()) << "a single digit in a two-digit field stays";
+  EXPECT_TRUE(f.atMonth.hasFocus()) << "a single digit in a two-digit field stays";
   tk().type("\r");
-  EXPECT_TRUE(f.Text5.hasFocus());
-  EXPECT_EQ(f.Text4.text(), "5");
+  EXPECT_TRUE(f.atDay.hasFocus());
+  EXPECT_EQ(f.atMonth.text(), "5");
 
-  tk().click(f.Text7);
-  std::string before = f.Text7.text();
+  tk().click(f.atMinute);
+  std::string before = f.atMinute.text();
   tk().type("\r");
-  EXPECT_TRUE(f.Text7.hasFocus());
-  EXPECT_EQ(f.Text7.text(), before);
+  EXPECT_TRUE(f.atMinute.hasFocus());
+  EXPECT_EQ(f.atMinute.text(), before);
 }
 
 TEST_F(BarKeys, LettersSignsAndSpacesNeverGoIn) {
-  Form1& f = bar();
-  focusEmptied(f.Text3);
+  MainBar& f = bar();
+  focusEmptied(f.atYear);
   tk().type("a- .+x9");
-  EXPECT_EQ(f.Text3.text(), "9");
+  EXPECT_EQ(f.atYear.text(), "9");
 }
 
 TEST_F(BarKeys, PastedTextKeepsOnlyItsDigits) {
-  Form1& f = bar();
+  MainBar& f = bar();
   std::string pasted = "-1a2";
-  f.Text3.Paste(pasted);
+  f.atYear.Paste(pasted);
   EXPECT_EQ(pasted, "12");
 }
 
 TEST_F(Bar, AfterChainRunsFromHoursToMinutes) {
-  Form1& f = shown();
-  tk().click(f.Text8);
-  f.Text8.setText("");
+  MainBar& f = shown();
+  tk().click(f.afterHours);
+  f.afterHours.setText("");
   tk().type("12");
-  EXPECT_TRUE(f.Text9.hasFocus());
+  EXPECT_TRUE(f.afterMinutes.hasFocus());
   tk().type("\r");
-  EXPECT_TRUE(f.Text9.hasFocus());
+  EXPECT_TRUE(f.afterMinutes.hasFocus());
 }
 
 // ---- Docking -------------------------------------------------------------------------
@@ -163,19 +165,19 @@ class BarDocking : public Bar {
     sys().cursor_ = {1000, 700};
   }
   bool collapsed() {
-    Form1& f = bar();
+    MainBar& f = bar();
     bool folded = f.height() == 1;
-    EXPECT_EQ(f.line1.visible(), folded);
-    EXPECT_EQ(f.Timer2.enabled(), folded);
-    for (auto& b : f.xpcmdbutton1) EXPECT_EQ(b.visible(), !folded);
+    EXPECT_EQ(f.foldedLine.visible(), folded);
+    EXPECT_EQ(f.blinkTimer.enabled(), folded);
+    for (SkinButton* b : f.buttons()) EXPECT_EQ(b->visible(), !folded);
     return folded;
   }
   void startCountdown() {
-    Form1& f = bar();
-    f.Text8.setText("1");
-    f.Text9.setText("0");
-    f.xpcmdbutton1_Click(0);
-    ASSERT_TRUE(f.Label1.visible());
+    MainBar& f = bar();
+    f.afterHours.setText("1");
+    f.afterMinutes.setText("0");
+    f.startOrStop();
+    ASSERT_TRUE(f.countdownLine.visible());
   }
 };
 
@@ -196,7 +198,7 @@ TEST_F(BarDocking, IdleBarFoldsOnceAnotherWindowTakesOver) {
 TEST_F(BarDocking, ActivatingAMinimizedBarDoesNotCountAsActive) {
   tk().activate(bar(), 0x00010001);
   advance(180);
-  EXPECT_FALSE(program->WindowActive);
+  EXPECT_FALSE(program->barActive);
   EXPECT_TRUE(collapsed());
 }
 
@@ -223,11 +225,11 @@ TEST_F(BarDocking, FoldedLineBlinksRedPaleGreenGreen) {
   tk().activate(bar(), 0);
   advance(180);
   ASSERT_TRUE(collapsed());
-  Form1& f = bar();
+  MainBar& f = bar();
   std::vector<Color> seen;
   for (int i = 0; i < 4; ++i) {
     advance(1000);
-    seen.push_back(f.line1.foreColor());
+    seen.push_back(f.foldedLine.foreColor());
   }
   EXPECT_EQ(seen, (std::vector<Color>{0x0000FF, 0xA2E5CC, 0x00FF00, 0x0000FF}));
 }
@@ -243,7 +245,7 @@ class BarDrag : public Bar, public ::testing::WithParamInterface<DragCase> {};
 
 TEST_P(BarDrag, SnapsBackToTheTopEdgeWithinTheScreen) {
   const DragCase& c = GetParam();
-  Form1& f = shown();
+  MainBar& f = shown();
   tk().queueDrag(c.delta);
   int button = c.button, shift = 0;
   float x = 250, y = 40;
@@ -262,43 +264,43 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- Command buttons -----------------------------------------------------------------
 
 TEST_F(Bar, StartAndStopSwapTheLinesAndQuit) {
-  Form1& f = shown();
-  tk().click(f.xpcmdbutton1[0]);
-  EXPECT_EQ(f.xpcmdbutton1[0].Caption(), "Stop");
-  EXPECT_FALSE(f.xpcmdbutton1[4].Enabled());
-  EXPECT_TRUE(f.Label1.visible());
-  EXPECT_EQ(f.Label1.text(), "Shutdown computer as your wish.");
-  for (Control* c : {&f.Text8, &f.Text9, &f.Label2, &f.Label3, &f.Label4}) EXPECT_FALSE(c->visible()) << c->name();
+  MainBar& f = shown();
+  tk().click(f.startButton);
+  EXPECT_EQ(f.startButton.Caption(), "Stop");
+  EXPECT_FALSE(f.quitButton.Enabled());
+  EXPECT_TRUE(f.countdownLine.visible());
+  EXPECT_EQ(f.countdownLine.text(), "Shutdown computer as your wish.");
+  for (Control* c : {&f.afterHours, &f.afterMinutes, &f.scheduleLine, &f.afterWord, &f.atWord}) EXPECT_FALSE(c->visible()) << c->name();
   advance(1000);
-  EXPECT_EQ(f.Label1.text(), "Shutdown after 59 minutes.");
+  EXPECT_EQ(f.countdownLine.text(), "Shutdown after 59 minutes.");
 
-  tk().click(f.xpcmdbutton1[4]);
+  tk().click(f.quitButton);
   EXPECT_TRUE(f.loaded()) << "Quit is disabled during a countdown";
 
-  tk().click(f.xpcmdbutton1[0]);
-  EXPECT_EQ(f.xpcmdbutton1[0].Caption(), "Start");
-  EXPECT_TRUE(f.xpcmdbutton1[4].Enabled());
-  EXPECT_FALSE(f.Label1.visible());
-  EXPECT_TRUE(f.Text8.visible() && f.Label2.visible() && f.Label3.visible() && f.Label4.visible());
-  EXPECT_FALSE(f.Timer1.enabled());
+  tk().click(f.startButton);
+  EXPECT_EQ(f.startButton.Caption(), "Start");
+  EXPECT_TRUE(f.quitButton.Enabled());
+  EXPECT_FALSE(f.countdownLine.visible());
+  EXPECT_TRUE(f.afterHours.visible() && f.scheduleLine.visible() && f.afterWord.visible() && f.atWord.visible());
+  EXPECT_FALSE(f.countdownTimer.enabled());
 }
 
 TEST_F(Bar, QuitSavesTheTypedScheduleAndEnds) {
-  Form1& f = shown();
-  f.Text8.setText("3");
-  f.Text9.setText("15");
-  tk().click(f.Label4);
-  f.Text6.setText("6");
-  tk().click(f.xpcmdbutton1[4]);
+  MainBar& f = shown();
+  f.afterHours.setText("3");
+  f.afterMinutes.setText("15");
+  tk().click(f.atWord);
+  f.atHour.setText("6");
+  tk().click(f.quitButton);
   EXPECT_EQ(settingsFile(), "6\r\n0\r\n3\r\n15\r\n 8421504 \r\n 0 \r\n");
   EXPECT_TRUE(sys().ended);
   EXPECT_FALSE(f.loaded());
 }
 
 TEST_F(Bar, HelpAndHomePageGoToTheShell) {
-  Form1& f = shown();
-  tk().click(f.xpcmdbutton1[1]);
-  tk().click(f.xpcmdbutton1[3]);
+  MainBar& f = shown();
+  tk().click(f.helpButton);
+  tk().click(f.homePageButton);
   std::vector<std::string> opens;
   for (auto& call : sys().calls)
     if (call.rfind("ShellExecute", 0) == 0) opens.push_back(call);
@@ -307,24 +309,24 @@ TEST_F(Bar, HelpAndHomePageGoToTheShell) {
 }
 
 TEST_F(Bar, AboutShowsOneAboutBoxThatStaysUp) {
-  Form1& f = shown();
-  tk().click(f.xpcmdbutton1[2]);
-  About* about = program->existingAbout();
+  MainBar& f = shown();
+  tk().click(f.aboutButton);
+  AboutWindow* about = program->existingAboutWindow();
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->visible());
-  EXPECT_FALSE(about->Timer1.enabled());
-  tk().click(f.xpcmdbutton1[2]);
-  EXPECT_EQ(program->existingAbout(), about);
+  EXPECT_FALSE(about->splashTimer.enabled());
+  tk().click(f.aboutButton);
+  EXPECT_EQ(program->existingAboutWindow(), about);
   advance(5000);
   EXPECT_TRUE(about->loaded());
 }
 
 TEST_F(Bar, ClosingTheBarFromTheSystemIsQuitAndRefusedDuringACountdown) {
-  Form1& f = shown();
-  f.xpcmdbutton1_Click(0);
+  MainBar& f = shown();
+  f.startOrStop();
   f.hostCloseRequested();
   EXPECT_TRUE(f.loaded());
-  f.xpcmdbutton1_Click(0);
+  f.startOrStop();
   f.hostCloseRequested();
   EXPECT_TRUE(sys().ended);
 }

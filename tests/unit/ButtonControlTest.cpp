@@ -10,7 +10,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "ui/button/ButtonSkin.h"
 #include "ui/button/NineSlice.h"
-#include "ui/button/xpcmdbutton.h"
+#include "ui/button/SkinButton.h"
 
 namespace morvane {
 namespace {
@@ -21,8 +21,8 @@ class ButtonTest : public testing::Test {
  protected:
   ButtonTest() { window.setBounds({kOrigin.x, kOrigin.y, 300, 100}); }
 
-  xpcmdbutton& Place(Rect bounds, const PropertyBag* stored = nullptr) {
-    button = std::make_unique<xpcmdbutton>(window, p.system(), "xpcmdbutton1", bounds, stored);
+  SkinButton& Place(Rect bounds, const PropertyBag* stored = nullptr) {
+    button = std::make_unique<SkinButton>(window, p.system(), "button", bounds, stored);
     button->MouseMove = [this](int& b, int&, float& x, float& y) { moves.push_back({b, x, y}); };
     button->MouseOut = [this] { ++outs; };
     button->PropertyChanged = [this](std::string_view name) { changes.emplace_back(name); };
@@ -56,17 +56,17 @@ class ButtonTest : public testing::Test {
   };
   mutable HeadlessPlatform p{std::chrono::local_days{std::chrono::year{2026} / 1 / 1}};
   Window window{p.toolkit(), "host", {300, 100}};
-  std::unique_ptr<xpcmdbutton> button;
+  std::unique_ptr<SkinButton> button;
   std::vector<Move> moves;
   std::vector<std::string> changes;
   int outs = 0;
 };
 
 TEST_F(ButtonTest, NewButtonIsCaptionedWithItsNameInTheWindowsFont) {
-  xpcmdbutton& b = Place({10, 10, 80, 24});
-  EXPECT_EQ(b.Caption(), "xpcmdbutton1");
+  SkinButton& b = Place({10, 10, 80, 24});
+  EXPECT_EQ(b.Caption(), "button");
   EXPECT_EQ(b.Font(), window.font());
-  EXPECT_EQ(b.foreColor(), xpcmdbutton::kEnabledCaption);
+  EXPECT_EQ(b.foreColor(), SkinButton::kEnabledCaption);
   EXPECT_EQ(Shown(), ButtonLook::Normal);
 }
 
@@ -78,7 +78,7 @@ TEST_F(ButtonTest, StateWritesPickTheRestingLook) {
   for (const Row& row : {Row{{1}, ButtonLook::Emphasised}, Row{{1, 7}, ButtonLook::Emphasised},
                          Row{{1, 7, 0}, ButtonLook::Normal}, Row{{7}, ButtonLook::Normal},
                          Row{{1, -1}, ButtonLook::Emphasised}}) {
-    xpcmdbutton& b = Place({10, 10, 80, 24});
+    SkinButton& b = Place({10, 10, 80, 24});
     for (std::int32_t state : row.writes) b.SetState(state);
     EXPECT_EQ(b.RestLook(), row.rest);
     EXPECT_EQ(Shown(), row.rest);
@@ -86,7 +86,7 @@ TEST_F(ButtonTest, StateWritesPickTheRestingLook) {
 }
 
 TEST_F(ButtonTest, DisablingGreysFaceAndCaptionAndEnablingRestores) {
-  xpcmdbutton& b = Place({10, 10, 80, 24});
+  SkinButton& b = Place({10, 10, 80, 24});
   b.SetState(1);
   b.SetEnabled(false);
   EXPECT_EQ(Shown(), ButtonLook::Disabled);
@@ -97,7 +97,7 @@ TEST_F(ButtonTest, DisablingGreysFaceAndCaptionAndEnablingRestores) {
 }
 
 TEST_F(ButtonTest, RewritingAValueStillRefreshesAndNotifies) {
-  xpcmdbutton& b = Place({10, 10, 80, 24});
+  SkinButton& b = Place({10, 10, 80, 24});
   MoveOnButton(5, 5);
   ASSERT_EQ(Shown(), ButtonLook::Hot);
   changes.clear();
@@ -132,7 +132,7 @@ TEST_F(ButtonTest, PointerLooksFollowTheButtonsHeld) {
 }
 
 TEST_F(ButtonTest, ContainerHandlersRunBeforeTheLookFollows) {
-  xpcmdbutton& b = Place({10, 10, 80, 24});
+  SkinButton& b = Place({10, 10, 80, 24});
   std::vector<std::optional<ButtonLook>> seen;
   b.MouseDown = [&](int&, int&, float&, float&) { seen.push_back(Shown()); };
   b.MouseMove = [&](int& button, int&, float&, float&) { button = kLeftButton; };
@@ -146,14 +146,14 @@ TEST_F(ButtonTest, ContainerHandlersRunBeforeTheLookFollows) {
 }
 
 TEST_F(ButtonTest, DraggingOutRaisesMouseOutAfterEveryMoveOutside) {
-  xpcmdbutton& b = Place({10, 10, 80, 24});
+  SkinButton& b = Place({10, 10, 80, 24});
   MoveOnButton(5, 5);
   p.tk().press(kLeftButton);
   for (int i = 1; i <= 2; ++i) {
     MoveOnButton(120, 5 * i);
     EXPECT_EQ(moves.size(), 1u);
     EXPECT_EQ(Shown(), i == 1 ? ButtonLook::Pressed : ButtonLook::Normal);
-    p.tk().advance(xpcmdbutton::kPollIntervalMs);
+    p.tk().advance(SkinButton::kPollIntervalMs);
     EXPECT_EQ(outs, i);
     EXPECT_EQ(Shown(), ButtonLook::Normal);
     EXPECT_FALSE(b.PollArmed());
@@ -170,7 +170,7 @@ TEST_F(ButtonTest, EveryMoveStartsThePollIntervalAfresh) {
   p.tk().press(kLeftButton);
   p.tk().advance(10);
   MoveOnButton(120, 5);
-  p.tk().advance(xpcmdbutton::kPollIntervalMs - 1);
+  p.tk().advance(SkinButton::kPollIntervalMs - 1);
   EXPECT_EQ(outs, 0);
   p.tk().advance(1);
   EXPECT_EQ(outs, 1);
@@ -187,13 +187,13 @@ TEST_F(ButtonTest, PollCountsTheFarColumnAndRowAsInside) {
     outs = 0;
     MoveOnButton(3, 3);
     MoveOnButton(static_cast<float>(row.at.x), static_cast<float>(row.at.y));
-    p.tk().advance(10 * xpcmdbutton::kPollIntervalMs);
+    p.tk().advance(10 * SkinButton::kPollIntervalMs);
     EXPECT_EQ(outs, row.out ? 1 : 0) << row.at.x << "," << row.at.y;
   }
 }
 
 TEST_F(ButtonTest, DisabledButtonIgnoresInputButStillNoticesThePointerLeaving) {
-  xpcmdbutton& b = Place({10, 10, 80, 24});
+  SkinButton& b = Place({10, 10, 80, 24});
   int clicks = 0, downs = 0;
   b.Click = [&] { ++clicks; };
   b.MouseDown = [&](int&, int&, float&, float&) { ++downs; };
@@ -204,13 +204,13 @@ TEST_F(ButtonTest, DisabledButtonIgnoresInputButStillNoticesThePointerLeaving) {
   b.hostAccessKey();
   EXPECT_EQ(clicks + downs, 0);
   MoveOnButton(200, 5);
-  p.tk().advance(xpcmdbutton::kPollIntervalMs);
+  p.tk().advance(SkinButton::kPollIntervalMs);
   EXPECT_EQ(outs, 1);
   EXPECT_EQ(Shown(), ButtonLook::Disabled);
 }
 
 TEST_F(ButtonTest, OnlyPointerClicksAndAccessKeysClick) {
-  xpcmdbutton& b = Place({10, 10, 80, 24});
+  SkinButton& b = Place({10, 10, 80, 24});
   int clicks = 0, keys = 0;
   b.ButtonClick = [&] { ++clicks; };
   b.KeyDown = [&](int& code, int&) { keys += code; };
@@ -224,7 +224,7 @@ TEST_F(ButtonTest, OnlyPointerClicksAndAccessKeysClick) {
 }
 
 TEST_F(ButtonTest, CaptionIsCentredAndStaysPutWhenPressed) {
-  xpcmdbutton& b = Place({10, 10, 80, 24});
+  SkinButton& b = Place({10, 10, 80, 24});
   b.SetCaption("OK");  // 12 x 13 on the headless backend
   EXPECT_EQ(b.CaptionLeft(), 34.0f);
   EXPECT_EQ(b.CaptionTop(), 5.5f);
@@ -241,7 +241,7 @@ TEST_F(ButtonTest, CaptionIsCentredAndStaysPutWhenPressed) {
 }
 
 TEST_F(ButtonTest, MovesOverTheCaptionReportTheCaptionsCorner) {
-  xpcmdbutton& b = Place({10, 10, 80, 24});
+  SkinButton& b = Place({10, 10, 80, 24});
   b.SetCaption("OK");
   MoveOnButton(40, 10);
   MoveOnButton(2, 2);
@@ -265,7 +265,7 @@ TEST_F(ButtonTest, OnlyValuesOtherThanTheirDefaultsAreStored) {
 
   FontRef arial = MakeFont("Arial", 9);
   PropertyBag design{{"CAPTION", "Stop"}, {"font", arial}, {"State", 1}, {"Enabled", false}};
-  xpcmdbutton& b = Place({10, 10, 80, 24}, &design);
+  SkinButton& b = Place({10, 10, 80, 24}, &design);
   EXPECT_EQ(Shown(), ButtonLook::Disabled);
   EXPECT_EQ(b.foreColor(), Rgb(161, 161, 146));
   b.SetEnabled(true);

@@ -1,18 +1,18 @@
 // The bar's docking decisions at their boundary pixels.
 #include <gtest/gtest.h>
 
-#include "ui/main/DockingRule.h"
+#include "ui/bar/DockingRule.h"
 
 namespace morvane {
 namespace {
 
-// A bar at pixel 384 (5760 twips), 255 wide.
-constexpr int kLeft = 384 * 15;
+// A bar at pixel 384, 255 wide.
+constexpr int kLeft = 384;
 
 struct CursorCase {
   const char* what;
   Point cursor;
-  int heightTwips;
+  int height;
   bool outside;
 };
 
@@ -20,21 +20,21 @@ class CursorAgainstBar : public ::testing::TestWithParam<CursorCase> {};
 
 TEST_P(CursorAgainstBar, Decides) {
   const CursorCase& c = GetParam();
-  EXPECT_EQ(CursorOutsideBar(c.cursor, kLeft, kBarWidthTwips, c.heightTwips), c.outside) << c.what;
+  EXPECT_EQ(CursorOutsideBar(c.cursor, kLeft, kBarWidth, c.height), c.outside) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Boundaries, CursorAgainstBar,
-    ::testing::Values(CursorCase{"collapsed, top row", {400, 0}, 15, false},
-                      CursorCase{"collapsed, row 1 is still the bar", {400, 1}, 15, false},
-                      CursorCase{"collapsed, row 2 is below", {400, 2}, 15, true},
-                      CursorCase{"open, row 43 counts as over", {400, 43}, 645, false},
-                      CursorCase{"open, row 44 is below", {400, 44}, 645, true},
-                      CursorCase{"left end is inclusive", {384, 10}, 645, false},
-                      CursorCase{"one left of the bar", {383, 10}, 645, true},
-                      CursorCase{"right end is inclusive", {639, 10}, 645, false},
-                      CursorCase{"one right of the bar", {640, 10}, 645, true},
-                      CursorCase{"above the top edge counts as over", {500, -300}, 15, false}));
+    ::testing::Values(CursorCase{"collapsed, top row", {400, 0}, 1, false},
+                      CursorCase{"collapsed, row 1 is still the bar", {400, 1}, 1, false},
+                      CursorCase{"collapsed, row 2 is below", {400, 2}, 1, true},
+                      CursorCase{"open, row 43 counts as over", {400, 43}, 43, false},
+                      CursorCase{"open, row 44 is below", {400, 44}, 43, true},
+                      CursorCase{"left end is inclusive", {384, 10}, 43, false},
+                      CursorCase{"one left of the bar", {383, 10}, 43, true},
+                      CursorCase{"right end is inclusive", {639, 10}, 43, false},
+                      CursorCase{"one right of the bar", {640, 10}, 43, true},
+                      CursorCase{"above the top edge counts as over", {500, -300}, 1, false}));
 
 TEST(BarCollapse, FoldsOnlyWhenAwayAndRunningOrInactive) {
   struct { bool outside, running, active, collapse; } table[] = {
@@ -49,12 +49,14 @@ TEST(BarCollapse, FoldsOnlyWhenAwayAndRunningOrInactive) {
 }
 
 TEST(BarPlacement, ClampsToTheTopEdgeAndTheScreen) {
-  const int screen = 1024 * 15;
-  EXPECT_EQ(ClampBarPlace(-450, kBarWidthTwips, screen).leftTwips, 0);
-  EXPECT_EQ(ClampBarPlace(20000, kBarWidthTwips, screen).leftTwips, screen - kBarWidthTwips);
-  EXPECT_EQ(ClampBarPlace(3000, kBarWidthTwips, screen).leftTwips, 3000);
-  EXPECT_EQ(ClampBarPlace(3000, kBarWidthTwips, screen).topTwips, 0);
-  EXPECT_EQ(CentredBarLeft(screen, kBarWidthTwips), 5767);
+  const int screen = 1024;
+  EXPECT_EQ(ClampBarPlace(-30, kBarWidth, screen).left, 0);
+  EXPECT_EQ(ClampBarPlace(1333, kBarWidth, screen).left, screen - kBarWidth);
+  EXPECT_EQ(ClampBarPlace(200, kBarWidth, screen).left, 200);
+  EXPECT_EQ(ClampBarPlace(200, kBarWidth, screen).top, 0);
+  EXPECT_EQ(CentredBarLeft(screen, kBarWidth), 384);
+  EXPECT_EQ(CentredBarLeft(1023, kBarWidth), 384) << "half a pixel is dropped";
+  EXPECT_EQ(CentredBarLeft(200, kBarWidth), -27) << "truncated toward zero on a narrow screen";
 }
 
 TEST(BarActivation, OnlyActiveOrClickActiveWithoutTheMinimizedFlag) {

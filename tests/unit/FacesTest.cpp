@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "tests/unit/ProgramFixture.h"
-#include "ui/dialogs/About.h"
-#include "ui/dialogs/Form2.h"
-#include "ui/dialogs/MessageBox.h"
+#include "ui/dialogs/AboutWindow.h"
+#include "ui/dialogs/CountdownAlert.h"
+#include "ui/dialogs/MessageDialog.h"
 
 namespace morvane {
 namespace {
@@ -32,7 +32,7 @@ struct PixelCase {
 class Faces : public testing::ProgramTest {};
 
 TEST_F(Faces, AlertFaceHasItsFrameStripsAndRulesWhereTheLayoutExpectsThem) {
-  Form2& alert = program->form2();
+  CountdownAlert& alert = program->countdownAlert();
   Raster r = tk().render(alert);
   ASSERT_EQ(r.width(), 360);
   ASSERT_EQ(r.height(), 240);
@@ -65,8 +65,8 @@ TEST_F(Faces, AlertFaceHasItsFrameStripsAndRulesWhereTheLayoutExpectsThem) {
 }
 
 TEST_F(Faces, AlertWordsStandAboveAndBelowTheNumber) {
-  Form2& alert = program->form2();
-  alert.Label1.setText("7");
+  CountdownAlert& alert = program->countdownAlert();
+  alert.secondsLeft.setText("7");
   Raster r = tk().render(alert);
   const auto* title = FindText(r, "Morvane");
   const auto* above = FindText(r, "Shutdown After");
@@ -77,14 +77,14 @@ TEST_F(Faces, AlertWordsStandAboveAndBelowTheNumber) {
   EXPECT_LT(title->at.y, 32);
   EXPECT_GT(above->at.y, 61);
   EXPECT_LT(above->at.y, number->at.y);
-  EXPECT_GE(below->at.y, alert.Label1.bounds().bottom());
+  EXPECT_GE(below->at.y, alert.secondsLeft.bounds().bottom());
   EXPECT_LT(below->at.y, 170);
   EXPECT_EQ(number->colour, 0x800000u);
   EXPECT_EQ(number->font, (Font{"MS Sans Serif", 24, true}));
 }
 
 TEST_F(Faces, DialogStripIsGreenWithTheNameAndTheXOverIt) {
-  MessageBox& box = program->messageBox();
+  MessageDialog& box = program->messageDialog();
   Raster r = tk().render(box);
   EXPECT_EQ(r.at(0, 0), kGreen);
   EXPECT_EQ(r.at(235, 17), kGreen);
@@ -95,11 +95,11 @@ TEST_F(Faces, DialogStripIsGreenWithTheNameAndTheXOverIt) {
   EXPECT_TRUE(name->font.italic);
   EXPECT_EQ(name->colour, kBlack);
   EXPECT_EQ(FindText(r, "OK"), nullptr) << "reply buttons are hidden until ShowMessage";
-  EXPECT_EQ(*box.Message.font(), (Font{"SimSun", 9, false, false, 134}));
+  EXPECT_EQ(*box.messageText.font(), (Font{"SimSun", 9, false, false, 134}));
 }
 
 TEST_F(Faces, AboutFaceCarriesTheNamesVersionAndAddress) {
-  About& about = program->about();
+  AboutWindow& about = program->aboutWindow();
   Raster r = tk().render(about);
   ASSERT_EQ(r.width(), 400);
   ASSERT_EQ(r.height(), 300);

@@ -7,9 +7,9 @@
 #include <random>
 #include <string>
 
-#include "app/Main.h"
+#include "app/Startup.h"
 #include "tests/unit/ProgramFixture.h"
-#include "ui/main/Form1.h"
+#include "ui/bar/MainBar.h"
 
 namespace morvane {
 namespace {
@@ -24,10 +24,10 @@ class LongLife : public testing::ProgramTest {
   LongLife() : ProgramTest(kStart) {}
 
   // The program as "morvane 99:59" starts it.
-  Form1& StartedFromTheCommandLine() {
+  MainBar& StartedFromTheCommandLine() {
     sys().commandLine_ = "99:59";
-    Main(*program);
-    return program->form1();
+    StartUp(*program);
+    return program->mainBar();
   }
   LocalTime wall() { return p().clock.wallClock(); }
   void setWall(LocalTime t) { p().clock.setWallClock(t); }
@@ -43,9 +43,9 @@ class LongLife : public testing::ProgramTest {
 };
 
 TEST_F(LongLife, ShutsDownOnceAtTheFirstTickPastTheMomentWhateverTheClockDidBefore) {
-  Form1& bar = StartedFromTheCommandLine();
+  MainBar& bar = StartedFromTheCommandLine();
   ASSERT_TRUE(bar.countdownRunning());
-  const LocalTime target = bar.TargetTime;
+  const LocalTime target = bar.moment;
   ASSERT_EQ(target, kStart + hours{99} + minutes{59});
   ASSERT_EQ(settingsFile(), "21\r\n0\r\n99\r\n59\r\n 0 \r\n 8421504 \r\n");
 
@@ -64,8 +64,8 @@ TEST_F(LongLife, ShutsDownOnceAtTheFirstTickPastTheMomentWhateverTheClockDidBefo
     if (sys().ended) break;
     ASSERT_LE(wall(), target) << "the moment passed without a shutdown";
     ASSERT_EQ(shutdownRequests(), 0);
-    ASSERT_EQ(bar.TargetTime, target) << "setting the clock must not move the moment";
-    ASSERT_EQ(bar.Label1.text(), LineFor((target - wall()).count())) << "after " << p().clock.elapsedMs() << " ms";
+    ASSERT_EQ(bar.moment, target) << "setting the clock must not move the moment";
+    ASSERT_EQ(bar.countdownLine.text(), LineFor((target - wall()).count())) << "after " << p().clock.elapsedMs() << " ms";
 
     seconds jump{jumpSeconds(random)};
     if (std::abs((stray + jump).count()) > kStray.count()) jump = -jump;
@@ -89,17 +89,17 @@ TEST_F(LongLife, ShutsDownOnceAtTheFirstTickPastTheMomentWhateverTheClockDidBefo
 }
 
 TEST_F(LongLife, ClockMovedPastTheMomentShutsDownAtTheNextTickAndNothingRunsAfterwards) {
-  Form1& bar = StartedFromTheCommandLine();
-  const LocalTime target = bar.TargetTime;
+  MainBar& bar = StartedFromTheCommandLine();
+  const LocalTime target = bar.moment;
   advance(5'000);
-  EXPECT_EQ(bar.Label1.text(), "Shutdown after 99 hours 58 minutes.");
+  EXPECT_EQ(bar.countdownLine.text(), "Shutdown after 99 hours 58 minutes.");
 
   // Equal is not past: the tick at the very moment still counts down.
   setWall(target - seconds{1});
   advance(1'000);
   EXPECT_EQ(wall(), target);
   EXPECT_EQ(shutdownRequests(), 0);
-  EXPECT_EQ(bar.Label1.text(), "Shutdown after 0 seconds.");
+  EXPECT_EQ(bar.countdownLine.text(), "Shutdown after 0 seconds.");
 
   setWall(target + hours{2});
   EXPECT_EQ(shutdownRequests(), 0) << "nothing happens between ticks";
@@ -110,23 +110,23 @@ TEST_F(LongLife, ClockMovedPastTheMomentShutsDownAtTheNextTickAndNothingRunsAfte
 
   const auto calls = sys().calls;
   const std::int64_t stoppedAt = p().clock.elapsedMs();
-  const std::string line = bar.Label1.text();
+  const std::string line = bar.countdownLine.text();
   advance(3'600'000);
   setWall(target + hours{5});
   advance(60'000);
   EXPECT_TRUE(p().clock.stopped());
   EXPECT_EQ(p().clock.elapsedMs(), stoppedAt);
   EXPECT_EQ(sys().calls, calls);
-  EXPECT_EQ(bar.Label1.text(), line);
+  EXPECT_EQ(bar.countdownLine.text(), line);
 }
 
 TEST_F(LongLife, ClockSetBackMakesTheTimeLeftGrow) {
-  Form1& bar = StartedFromTheCommandLine();
+  MainBar& bar = StartedFromTheCommandLine();
   advance(60'000);
-  EXPECT_EQ(bar.Label1.text(), "Shutdown after 99 hours 58 minutes.");
+  EXPECT_EQ(bar.countdownLine.text(), "Shutdown after 99 hours 58 minutes.");
   setWall(wall() - hours{24});
   advance(1'000);
-  EXPECT_EQ(bar.Label1.text(), "Shutdown after 123 hours 57 minutes.");
+  EXPECT_EQ(bar.countdownLine.text(), "Shutdown after 123 hours 57 minutes.");
   EXPECT_EQ(shutdownRequests(), 0);
 }
 

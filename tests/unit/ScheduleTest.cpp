@@ -1,11 +1,11 @@
-// The schedule core: Yanzheng's two tables, NoTime's moments, the countdown line and the
+// The schedule core: ValidateSchedule's two tables, ShutdownMoment's moments, the countdown line and the
 // locale's date pictures in the messages.
 #include <gtest/gtest.h>
 
 #include "schedule/Countdown.h"
 #include "schedule/LocaleText.h"
-#include "schedule/NoTime.h"
-#include "schedule/Yanzheng.h"
+#include "schedule/ShutdownMoment.h"
+#include "schedule/ValidateSchedule.h"
 
 namespace morvane {
 namespace {
@@ -30,15 +30,15 @@ ScheduleFields AfterMode(std::string hours, std::string minutes) {
 struct Row {
   ScheduleFields fields;
   std::string message;  // empty: accepted
-  Field field = Field::Text3;
+  Field field = Field::AtYear;
   Focus focus = kBefore;
 };
 
 void CheckTable(const std::vector<Row>& rows, LocalTime now = kNow, const LocaleFormats& formats = {}) {
   for (const Row& r : rows) {
     const ScheduleFields& f = r.fields;
-    SCOPED_TRACE(f.text3 + "-" + f.text4 + "-" + f.text5 + " " + f.text6 + ":" + f.text7 + " / " + f.text8 + ":" + f.text9);
-    std::optional<ValidationFailure> got = Yanzheng(f, now, formats);
+    SCOPED_TRACE(f.atYear + "-" + f.atMonth + "-" + f.atDay + " " + f.atHour + ":" + f.atMinute + " / " + f.afterHours + ":" + f.afterMinutes);
+    std::optional<ValidationFailure> got = ValidateSchedule(f, now, formats);
     if (r.message.empty()) {
       EXPECT_FALSE(got) << got->message;
       continue;
@@ -57,22 +57,22 @@ const std::string kPastTime = "The current time is 5/14/2026 10:20:30 AM, beyond
 
 TEST(Validation, AtModeStepsInOrder) {
   CheckTable({
-      {AtMode("", "13", "40", "99", "99"), "Please enter year number.", Field::Text3, kBefore},
-      {AtMode("2026", "", "", "", ""), "Please enter month number.", Field::Text4, kBefore},
-      {AtMode("2026", "5", "", "", ""), "Please enter date number.", Field::Text5, kBefore},
-      {AtMode("2026", "13", "1", "21", "0"), kBadDate, Field::Text3, kAfter},
-      {AtMode("2026", "6", "31", "21", "0"), kBadDate, Field::Text3, kAfter},
-      {AtMode("2027", "2", "29", "21", "0"), kBadDate, Field::Text3, kAfter},
-      {AtMode("099", "6", "1", "21", "0"), kBadDate, Field::Text3, kAfter},
-      {AtMode("2026", "5", "13", "", ""), kPastDate, Field::Text3, kAfter},
-      {AtMode("2026", "5", "13", "99", "99"), kPastDate, Field::Text3, kAfter},
-      {AtMode("25", "12", "31", "21", "0"), kPastDate, Field::Text3, kAfter},
-      {AtMode("2026", "5", "14", "", ""), "Please enter hour number.", Field::Text6, kBefore},
-      {AtMode("2026", "5", "14", "21", ""), "Please enter minute number.", Field::Text7, kBefore},
-      {AtMode("2026", "5", "15", "24", "60"), "The value must be 0-23.", Field::Text6, kAfter},
-      {AtMode("2026", "5", "15", "23", "60"), "The value must be 0-59.", Field::Text7, kAfter},
-      {AtMode("2026", "5", "14", "9", "59"), kPastTime, Field::Text6, kAfter},
-      {AtMode("2026", "5", "14", "10", "20"), kPastTime, Field::Text6, kAfter},
+      {AtMode("", "13", "40", "99", "99"), "Please enter year number.", Field::AtYear, kBefore},
+      {AtMode("2026", "", "", "", ""), "Please enter month number.", Field::AtMonth, kBefore},
+      {AtMode("2026", "5", "", "", ""), "Please enter date number.", Field::AtDay, kBefore},
+      {AtMode("2026", "13", "1", "21", "0"), kBadDate, Field::AtYear, kAfter},
+      {AtMode("2026", "6", "31", "21", "0"), kBadDate, Field::AtYear, kAfter},
+      {AtMode("2027", "2", "29", "21", "0"), kBadDate, Field::AtYear, kAfter},
+      {AtMode("099", "6", "1", "21", "0"), kBadDate, Field::AtYear, kAfter},
+      {AtMode("2026", "5", "13", "", ""), kPastDate, Field::AtYear, kAfter},
+      {AtMode("2026", "5", "13", "99", "99"), kPastDate, Field::AtYear, kAfter},
+      {AtMode("25", "12", "31", "21", "0"), kPastDate, Field::AtYear, kAfter},
+      {AtMode("2026", "5", "14", "", ""), "Please enter hour number.", Field::AtHour, kBefore},
+      {AtMode("2026", "5", "14", "21", ""), "Please enter minute number.", Field::AtMinute, kBefore},
+      {AtMode("2026", "5", "15", "24", "60"), "The value must be 0-23.", Field::AtHour, kAfter},
+      {AtMode("2026", "5", "15", "23", "60"), "The value must be 0-59.", Field::AtMinute, kAfter},
+      {AtMode("2026", "5", "14", "9", "59"), kPastTime, Field::AtHour, kAfter},
+      {AtMode("2026", "5", "14", "10", "20"), kPastTime, Field::AtHour, kAfter},
       {AtMode("2026", "5", "14", "10", "21"), ""},
       {AtMode("2026", "5", "15", "23", "59"), ""},
       {AtMode("2026", "06", "09", "07", "05"), ""},
@@ -88,11 +88,11 @@ TEST(Validation, AtModeStepsInOrder) {
 TEST(Validation, AfterModeStepsInOrder) {
   const std::string kBothZero = "Hour number and minute number can't be 0 at the same time!";
   CheckTable({
-      {AfterMode("", ""), "Please enter hour number.", Field::Text8, kBefore},
-      {AfterMode("1", ""), "Please enter minute number.", Field::Text9, kBefore},
-      {AfterMode("0", "60"), "The value must be 0-59.", Field::Text9, kAfter},
-      {AfterMode("0", "0"), kBothZero, Field::Text8, kAfter},
-      {AfterMode("00", "00"), kBothZero, Field::Text8, kAfter},
+      {AfterMode("", ""), "Please enter hour number.", Field::AfterHours, kBefore},
+      {AfterMode("1", ""), "Please enter minute number.", Field::AfterMinutes, kBefore},
+      {AfterMode("0", "60"), "The value must be 0-59.", Field::AfterMinutes, kAfter},
+      {AfterMode("0", "0"), kBothZero, Field::AfterHours, kAfter},
+      {AfterMode("00", "00"), kBothZero, Field::AfterHours, kAfter},
       {AfterMode("0", "1"), ""},
       {AfterMode("99", "59"), ""},
       {{"", "", "", "99", "", "1", "0", 0, 0x808080}, ""},  // at-mode fields ignored
@@ -100,18 +100,18 @@ TEST(Validation, AfterModeStepsInOrder) {
 }
 
 TEST(Validation, TheAtLabelChoosesTheTable) {
-  CheckTable({{{"", "5", "14", "21", "0", "1", "0", 0, 0}, "Please enter year number.", Field::Text3, kBefore},
+  CheckTable({{{"", "5", "14", "21", "0", "1", "0", 0, 0}, "Please enter year number.", Field::AtYear, kBefore},
               {{"", "5", "14", "21", "0", "0", "0", 255, 255},
-               "Hour number and minute number can't be 0 at the same time!", Field::Text8, kAfter}});
+               "Hour number and minute number can't be 0 at the same time!", Field::AfterHours, kAfter}});
 }
 
 TEST(Validation, MessagesWriteDatesInTheLocaleFormat) {
   LocaleFormats german{"dd.MM.yyyy", "HH:mm:ss", "", "", DateOrder::DayMonthYear};
   const LocalTime evening = At(2026, 5, 4, 18, 5, 9);
   CheckTable({{AtMode("2026", "5", "3", "21", "0"),
-               "The current date is 04.05.2026, beyond the date you set. Please check it again.", Field::Text3, kAfter},
+               "The current date is 04.05.2026, beyond the date you set. Please check it again.", Field::AtYear, kAfter},
               {AtMode("2026", "5", "4", "18", "4"),
-               "The current time is 04.05.2026 18:05:09, beyond the time you set. Please check it again.", Field::Text6,
+               "The current time is 04.05.2026 18:05:09, beyond the time you set. Please check it again.", Field::AtHour,
                kAfter}},
              evening, german);
 }
@@ -121,14 +121,14 @@ TEST(Validation, PastedTextThatIsNoNumberStopsSilently) {
                                   AtMode("2026", "5", "-1", "21", "0"), AtMode("2026", "5", "15", "+1", "0"),
                                   AtMode("2026", "5", "15", "21", "0x"), AfterMode("1.5", "0"),
                                   AfterMode("1", std::string(30, '9'))}) {
-    std::optional<ValidationFailure> got = Yanzheng(f, kNow, {});
+    std::optional<ValidationFailure> got = ValidateSchedule(f, kNow, {});
     ASSERT_TRUE(got);
     EXPECT_TRUE(got->silent);
     EXPECT_EQ(got->message, "");
   }
 }
 
-TEST(NoTime, AfterModeAddsToTheWholeSecondWithCalendarRollOver) {
+TEST(ShutdownMoment, AfterModeAddsToTheWholeSecondWithCalendarRollOver) {
   const struct { LocalTime now; const char *h, *m; LocalTime expected; } rows[] = {
       {At(2026, 5, 14, 23, 50, 0), "0", "15", At(2026, 5, 15, 0, 5, 0)},
       {At(2026, 5, 14, 10, 0, 7), "25", "00", At(2026, 5, 15, 11, 0, 7)},
@@ -138,22 +138,22 @@ TEST(NoTime, AfterModeAddsToTheWholeSecondWithCalendarRollOver) {
       {At(2028, 2, 28, 12, 0, 0), "24", "0", At(2028, 2, 29, 12, 0, 0)},
       {At(2027, 2, 28, 12, 0, 0), "24", "0", At(2027, 3, 1, 12, 0, 0)},
   };
-  for (const auto& r : rows) EXPECT_EQ(NoTime(AfterMode(r.h, r.m), r.now), r.expected) << r.h << ":" << r.m;
+  for (const auto& r : rows) EXPECT_EQ(ShutdownMoment(AfterMode(r.h, r.m), r.now), r.expected) << r.h << ":" << r.m;
 }
 
 // The check and the moment read a short year the same way, so the accepted year is the one counted to.
-TEST(NoTime, AtModeMomentAndTheYearReading) {
+TEST(ShutdownMoment, AtModeMomentAndTheYearReading) {
   const struct { const char* text; int year; } rows[] = {{"26", 2026}, {"7", 2007}, {"99", 2099}, {"2030", 2030}, {"150", 150}};
   for (const auto& r : rows) {
     ScheduleFields f = AtMode(r.text, "06", "1", "22", "30");
-    EXPECT_EQ(NoTime(f, kNow), At(r.year, 6, 1, 22, 30, 0)) << r.text;
-    EXPECT_EQ(Yanzheng(f, kNow, {}).has_value(), r.year < 2026) << r.text;
+    EXPECT_EQ(ShutdownMoment(f, kNow), At(r.year, 6, 1, 22, 30, 0)) << r.text;
+    EXPECT_EQ(ValidateSchedule(f, kNow, {}).has_value(), r.year < 2026) << r.text;
   }
   ScheduleFields bothBlack = AtMode("2026", "6", "1", "12", "0");
-  bothBlack.label3Color = 0;
-  EXPECT_EQ(NoTime(bothBlack, kNow), At(2026, 6, 1, 12, 0, 0));
-  bothBlack.label3Color = bothBlack.label4Color = 255;
-  EXPECT_EQ(NoTime(bothBlack, kNow), At(2026, 5, 14, 11, 20, 30));
+  bothBlack.afterWordColor = 0;
+  EXPECT_EQ(ShutdownMoment(bothBlack, kNow), At(2026, 6, 1, 12, 0, 0));
+  bothBlack.afterWordColor = bothBlack.atWordColor = 255;
+  EXPECT_EQ(ShutdownMoment(bothBlack, kNow), At(2026, 5, 14, 11, 20, 30));
 }
 
 TEST(Countdown, LineAndAlertBySecondsLeft) {
@@ -164,7 +164,7 @@ TEST(Countdown, LineAndAlertBySecondsLeft) {
       {3'000'000'000, "833333 hours 20 minutes.", {}},  // beyond 32 bits
   };
   for (const auto& r : rows) {
-    CountdownTick tick = Timer1Decision(kNow + seconds{r.s}, kNow);
+    CountdownTick tick = DecideCountdownTick(kNow + seconds{r.s}, kNow);
     EXPECT_FALSE(tick.shutdown);
     EXPECT_EQ(tick.line, std::string("Shutdown after ") + r.line);
     EXPECT_EQ(tick.alertNumber, r.alert) << r.s;
@@ -175,9 +175,9 @@ TEST(Countdown, LineAndAlertBySecondsLeft) {
 // by the next; moving the clock forward passes it at once, moving it back adds time.
 TEST(Countdown, ShutsDownOnceTheMomentHasPassedOnTheWallClock) {
   const LocalTime target = kNow + minutes{10};
-  EXPECT_TRUE(Timer1Decision(kNow, kNow + seconds{1}).shutdown);
-  EXPECT_TRUE(Timer1Decision(target, target + hours{1}).shutdown);
-  EXPECT_EQ(Timer1Decision(target, kNow - hours{2}).line, "Shutdown after 2 hours 10 minutes.");
+  EXPECT_TRUE(DecideCountdownTick(kNow, kNow + seconds{1}).shutdown);
+  EXPECT_TRUE(DecideCountdownTick(target, target + hours{1}).shutdown);
+  EXPECT_EQ(DecideCountdownTick(target, kNow - hours{2}).line, "Shutdown after 2 hours 10 minutes.");
 }
 
 TEST(LocaleText, WindowsPictures) {

@@ -15,8 +15,8 @@ SettingsValues V(std::string t6, std::string t7, std::string t8, std::string t9,
   return {t6, t7, t8, t9, c3, c4};
 }
 std::string Show(const SettingsValues& v) {
-  return v.text6 + "|" + v.text7 + "|" + v.text8 + "|" + v.text9 + "|" + std::to_string(v.label3Color) + "|" +
-         std::to_string(v.label4Color);
+  return v.atHour + "|" + v.atMinute + "|" + v.afterHours + "|" + v.afterMinutes + "|" + std::to_string(v.afterWordColor) + "|" +
+         std::to_string(v.atWordColor);
 }
 
 TEST(SettingsText, WrittenBytes) {
@@ -93,10 +93,10 @@ TEST_F(SettingsFile, LoadsTheNewerOfTwoFilesOrNothing) {
   system.replaceFile(userFile, FormatSettings(V("1", "1", "1", "1")));
   system.replaceFile(windowsFile, FormatSettings(V("2", "2", "2", "2")));
   LoadSettingsFile(system, values);
-  EXPECT_EQ(values.text6, "2");
+  EXPECT_EQ(values.atHour, "2");
   system.replaceFile(userFile, FormatSettings(V("3", "3", "3", "3")));
   LoadSettingsFile(system, values);
-  EXPECT_EQ(values.text6, "3");
+  EXPECT_EQ(values.atHour, "3");
 }
 
 TEST_F(SettingsFile, ReadsAHugeFileOnlyUpToTheLimit) {

@@ -11,7 +11,7 @@
 #include "platform/headless/VirtualClock.h"
 #include "settings/SettingsFile.h"
 #include "tests/unit/ProgramFixture.h"
-#include "ui/main/Form1.h"
+#include "ui/bar/MainBar.h"
 
 namespace morvane {
 namespace {
@@ -75,10 +75,10 @@ TEST_F(SettingsReading, MegabytesAreReadOnlyUpToTheLimit) {
   SettingsValues v = Load(good + Garbage(8u << 20, 1));
   EXPECT_EQ(system.lastReadLimit, kSettingsReadLimit);
   EXPECT_LE(kSettingsReadLimit, 1u << 20);
-  EXPECT_EQ(v.text6, "22");
-  EXPECT_EQ(v.text9, "45");
-  EXPECT_EQ(v.label3Color, 8421504);
-  EXPECT_EQ(v.label4Color, 0);
+  EXPECT_EQ(v.atHour, "22");
+  EXPECT_EQ(v.afterMinutes, "45");
+  EXPECT_EQ(v.afterWordColor, 8421504);
+  EXPECT_EQ(v.atWordColor, 0);
 }
 
 TEST_F(SettingsReading, OneEndlessLineFillsOnlyTheFirstFieldAndOnlyUpToTheLimit) {
@@ -86,26 +86,26 @@ TEST_F(SettingsReading, OneEndlessLineFillsOnlyTheFirstFieldAndOnlyUpToTheLimit)
     SettingsValues v = Load(std::string(5u << 20, c));
     EXPECT_EQ(system.lastReadLimit, kSettingsReadLimit);
     // Compared by size and content so that a failure does not print megabytes.
-    EXPECT_EQ(v.text6.size(), kSettingsReadLimit);
-    EXPECT_EQ(v.text6.find_first_not_of(c), std::string::npos);
+    EXPECT_EQ(v.atHour.size(), kSettingsReadLimit);
+    EXPECT_EQ(v.atHour.find_first_not_of(c), std::string::npos);
     SettingsValues initial;
-    EXPECT_EQ(v.text7, initial.text7);
-    EXPECT_EQ(v.text8, initial.text8);
-    EXPECT_EQ(v.text9, initial.text9);
-    EXPECT_EQ(v.label3Color, initial.label3Color);
-    EXPECT_EQ(v.label4Color, initial.label4Color);
+    EXPECT_EQ(v.atMinute, initial.atMinute);
+    EXPECT_EQ(v.afterHours, initial.afterHours);
+    EXPECT_EQ(v.afterMinutes, initial.afterMinutes);
+    EXPECT_EQ(v.afterWordColor, initial.afterWordColor);
+    EXPECT_EQ(v.atWordColor, initial.atWordColor);
   }
   // The colour line that never ends is no colour at all.
   SettingsValues v = Load("1\r\n2\r\n3\r\n4\r\n" + std::string(3u << 20, '9'));
-  EXPECT_EQ(v.label3Color, 0);
-  EXPECT_EQ(v.text9, "4");
+  EXPECT_EQ(v.afterWordColor, 0);
+  EXPECT_EQ(v.afterMinutes, "4");
 }
 
 TEST_F(SettingsReading, BinaryGarbageGivesFieldsWithoutLineBreaksAndColoursOnlyFromNumbers) {
   for (unsigned seed = 1; seed <= 40; ++seed) {
     const std::string bytes = Garbage(seed % 4 == 0 ? 2u << 20 : seed * 7, seed);
     SettingsValues v = Load(bytes);
-    for (const std::string* t : {&v.text6, &v.text7, &v.text8, &v.text9}) {
+    for (const std::string* t : {&v.atHour, &v.atMinute, &v.afterHours, &v.afterMinutes}) {
       EXPECT_EQ(t->find_first_of("\r\n"), std::string::npos) << "seed " << seed;
       EXPECT_LE(t->size(), kSettingsReadLimit);
     }
@@ -117,15 +117,15 @@ TEST_F(SettingsReading, BinaryGarbageGivesFieldsWithoutLineBreaksAndColoursOnlyF
     EXPECT_TRUE(FormatSettings(back) == written) << "seed " << seed;
   }
   SettingsValues v = Load(std::string("\r\r\r\r 255 \r") + '\0' + "\r");
-  EXPECT_EQ(v.text6 + v.text7 + v.text8 + v.text9, "");
-  EXPECT_EQ(v.label3Color, 255);
-  EXPECT_EQ(v.label4Color, 8421504) << "a NUL is no colour";
+  EXPECT_EQ(v.atHour + v.atMinute + v.afterHours + v.afterMinutes, "");
+  EXPECT_EQ(v.afterWordColor, 255);
+  EXPECT_EQ(v.atWordColor, 8421504) << "a NUL is no colour";
 }
 
 // Whole runs of the program on one machine: what one run saves, the next one loads.
 class SettingsAcrossRuns : public testing::ProgramTest {
  protected:
-  Form1& bar() { return program->form1(); }
+  MainBar& bar() { return program->mainBar(); }
 
   void NextRun() {
     HeadlessSystem& old = sys();
@@ -141,16 +141,16 @@ class SettingsAcrossRuns : public testing::ProgramTest {
     sys().readOnlyDirectories = std::move(readOnly);
     program = std::make_unique<Program>(*platform);
   }
-  void Quit() { tk().click(bar().xpcmdbutton1[4]); }
+  void Quit() { tk().click(bar().quitButton); }
 };
 
 TEST_F(SettingsAcrossRuns, AnEndlessFileLoadsIntoTheFieldsCutToTheirLengthAndIsRewrittenAsSixLines) {
   sys().files[kWindowsFile] = std::string(6u << 20, '8');
-  Form1& f = bar();
+  MainBar& f = bar();
   EXPECT_EQ(sys().lastReadLimit, kSettingsReadLimit);
-  EXPECT_EQ(f.Text6.text(), "88");
-  EXPECT_EQ(f.Text7.text(), "0");
-  EXPECT_EQ(f.Label3.foreColor(), 0u);
+  EXPECT_EQ(f.atHour.text(), "88");
+  EXPECT_EQ(f.atMinute.text(), "0");
+  EXPECT_EQ(f.afterWord.foreColor(), 0u);
   f.show();
   Quit();
   EXPECT_EQ(settingsFile(), "88\r\n0\r\n1\r\n0\r\n 0 \r\n 8421504 \r\n");
@@ -158,65 +158,65 @@ TEST_F(SettingsAcrossRuns, AnEndlessFileLoadsIntoTheFieldsCutToTheirLengthAndIsR
 
 TEST_F(SettingsAcrossRuns, GarbageLoadsSafelyAndTheBarStillStarts) {
   sys().files[kWindowsFile] = Garbage(3u << 20, 7);
-  Form1& f = bar();
-  for (Control* t : {&f.Text6, &f.Text7, &f.Text8, &f.Text9}) {
+  MainBar& f = bar();
+  for (Control* t : {&f.atHour, &f.atMinute, &f.afterHours, &f.afterMinutes}) {
     EXPECT_LE(t->text().size(), 2u) << t->name();
     EXPECT_EQ(t->text().find_first_of("\r\n"), std::string::npos) << t->name();
   }
   f.show();
-  tk().click(f.Label3);
-  f.Text8.setText("0");
-  f.Text9.setText("5");
-  tk().click(f.xpcmdbutton1[0]);
+  tk().click(f.afterWord);
+  f.afterHours.setText("0");
+  f.afterMinutes.setText("5");
+  tk().click(f.startButton);
   EXPECT_TRUE(f.countdownRunning());
-  EXPECT_EQ(f.TargetTime, testing::At(2026, 12, 7, 10, 5, 0));
+  EXPECT_EQ(f.moment, testing::At(2026, 12, 7, 10, 5, 0));
   ExpectSixCrLfLines(settingsFile());
 }
 
 TEST_F(SettingsAcrossRuns, AReadOnlyWindowsDirectoryFallsBackToTheUserFileWhichTheNextRunLoads) {
   sys().readOnlyDirectories.insert("C:\\windows");
-  Form1& f = bar();
+  MainBar& f = bar();
   f.show();
-  tk().click(f.Label4);
-  f.Text6.setText("23");
-  f.Text7.setText("45");
-  tk().click(f.xpcmdbutton1[0]);
+  tk().click(f.atWord);
+  f.atHour.setText("23");
+  f.atMinute.setText("45");
+  tk().click(f.startButton);
   ASSERT_TRUE(f.countdownRunning());
   EXPECT_FALSE(sys().files.count(kWindowsFile));
   ASSERT_TRUE(sys().files.count(kUserFile));
   EXPECT_EQ(sys().files.at(kUserFile), "23\r\n45\r\n1\r\n0\r\n 8421504 \r\n 0 \r\n");
 
   NextRun();
-  Form1& again = bar();
-  EXPECT_EQ(again.Text6.text(), "23");
-  EXPECT_EQ(again.Text7.text(), "45");
-  EXPECT_EQ(again.Label3.foreColor(), 0x808080u);
-  EXPECT_EQ(again.Label4.foreColor(), 0u);
-  EXPECT_TRUE(again.Text6.visible()) << "laid out for the at mode";
-  EXPECT_FALSE(again.Text8.visible());
-  EXPECT_EQ(again.Text5.text(), "8") << "the date fields hold the new day, never a saved one";
+  MainBar& again = bar();
+  EXPECT_EQ(again.atHour.text(), "23");
+  EXPECT_EQ(again.atMinute.text(), "45");
+  EXPECT_EQ(again.afterWord.foreColor(), 0x808080u);
+  EXPECT_EQ(again.atWord.foreColor(), 0u);
+  EXPECT_TRUE(again.atHour.visible()) << "laid out for the at mode";
+  EXPECT_FALSE(again.afterHours.visible());
+  EXPECT_EQ(again.atDay.text(), "8") << "the date fields hold the new day, never a saved one";
 }
 
 TEST_F(SettingsAcrossRuns, SavingTwiceKeepsExactlySixCrLfLines) {
-  Form1& f = bar();
+  MainBar& f = bar();
   f.show();
-  f.Text8.setText("2");
-  f.Text9.setText("30");
-  tk().click(f.xpcmdbutton1[0]);  // Start saves
+  f.afterHours.setText("2");
+  f.afterMinutes.setText("30");
+  tk().click(f.startButton);  // Start saves
   ASSERT_TRUE(f.countdownRunning());
   const std::string first = settingsFile();
   ExpectSixCrLfLines(first);
-  tk().click(f.xpcmdbutton1[0]);  // Stop
+  tk().click(f.startButton);  // Stop
   // A line break pasted into a field must not become a seventh line.
-  f.Text9.setText("3\r");
+  f.afterMinutes.setText("3\r");
   Quit();  // saves again
   ExpectSixCrLfLines(settingsFile());
   EXPECT_EQ(settingsFile(), "21\r\n0\r\n2\r\n3\r\n 0 \r\n 8421504 \r\n");
 
   NextRun();
-  Form1& again = bar();
-  EXPECT_EQ(again.Text8.text(), "2");
-  EXPECT_EQ(again.Text9.text(), "3");
+  MainBar& again = bar();
+  EXPECT_EQ(again.afterHours.text(), "2");
+  EXPECT_EQ(again.afterMinutes.text(), "3");
   again.show();
   Quit();
   ExpectSixCrLfLines(settingsFile());

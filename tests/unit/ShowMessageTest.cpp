@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "tests/unit/ProgramFixture.h"
-#include "ui/Module1.h"
-#include "ui/dialogs/MessageBox.h"
+#include "ui/dialogs/ShowMessage.h"
+#include "ui/dialogs/MessageDialog.h"
 
 namespace morvane {
 namespace {
@@ -27,14 +27,14 @@ struct ReplyCase {
 };
 void PrintTo(const ReplyCase& c, std::ostream* out) { *out << c.name; }
 
-MessageBox& Box(Window& w) { return static_cast<MessageBox&>(w); }
+MessageDialog& Box(Window& w) { return static_cast<MessageDialog&>(w); }
 
-void Perform(HeadlessToolkit& tk, MessageBox& box, Act act) {
+void Perform(HeadlessToolkit& tk, MessageDialog& box, Act act) {
   switch (act) {
-    case Act::Yes: tk.click(box.cmdYes); break;
-    case Act::OK: tk.click(box.cmdOK); break;
-    case Act::No: tk.click(box.cmdNo); break;
-    case Act::X: tk.click(box.button1); break;
+    case Act::Yes: tk.click(box.yesButton); break;
+    case Act::OK: tk.click(box.okButton); break;
+    case Act::No: tk.click(box.noButton); break;
+    case Act::X: tk.click(box.closeButton); break;
     case Act::TabThenEscape: tk.key(kTab); [[fallthrough]];
     case Act::Escape: tk.key(kEscape, kEscape); break;
     case Act::SystemClose: box.hostCloseRequested(); break;
@@ -45,13 +45,13 @@ class ShowMessageReply : public testing::ProgramTest, public ::testing::WithPara
 
 TEST_P(ShowMessageReply, EachWayOfClosingGivesItsReply) {
   const ReplyCase& c = GetParam();
-  program->MessageReply = kStale;
+  program->messageReply = kStale;
   bool closedByTheAct = false;
   std::int32_t replyAtClose = 0;
   tk().onNextModal([&](Window& w) {
     Perform(tk(), Box(w), c.act);
     closedByTheAct = !w.loaded();
-    replyAtClose = program->MessageReply;
+    replyAtClose = program->messageReply;
   });
 
   EXPECT_EQ(ShowMessage(*program, "Go on?", c.style), c.reply);
@@ -85,9 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
 class MessageDialog : public testing::ProgramTest {};
 
 TEST_F(MessageDialog, CallsInARowEachShowOnlyTheirOwnButtonsAndPrompt) {
-  tk().onNextModal([&](Window& w) { tk().click(Box(w).cmdYes); });
-  tk().onNextModal([&](Window& w) { tk().click(Box(w).cmdOK); });
-  tk().onNextModal([&](Window& w) { tk().click(Box(w).cmdNo); });
+  tk().onNextModal([&](Window& w) { tk().click(Box(w).yesButton); });
+  tk().onNextModal([&](Window& w) { tk().click(Box(w).okButton); });
+  tk().onNextModal([&](Window& w) { tk().click(Box(w).noButton); });
   EXPECT_EQ(ShowMessage(*program, "first", StyleYesNo), ReplyYes);
   EXPECT_EQ(ShowMessage(*program, 42), ReplyOK);
   EXPECT_EQ(ShowMessage(*program, -7, StyleYesNo), ReplyNo);
@@ -97,7 +97,7 @@ TEST_F(MessageDialog, CallsInARowEachShowOnlyTheirOwnButtonsAndPrompt) {
 }
 
 TEST_F(MessageDialog, ADialogClosedFromOutsideNeverReturnsAnEarlierReply) {
-  tk().onNextModal([&](Window& w) { tk().click(Box(w).cmdYes); });
+  tk().onNextModal([&](Window& w) { tk().click(Box(w).yesButton); });
   ASSERT_EQ(ShowMessage(*program, "Shut down now?", StyleYesNo), ReplyYes);
   // No reply scripted: the backend closes the dialog as the system would.
   EXPECT_EQ(ShowMessage(*program, "Shut down now?", StyleYesNo), ReplyNo);
@@ -105,7 +105,7 @@ TEST_F(MessageDialog, ADialogClosedFromOutsideNeverReturnsAnEarlierReply) {
   // One dialog taken away by another answers as its own "X".
   std::int32_t inner = 0;
   tk().onNextModal([&](Window&) {
-    tk().onNextModal([&](Window& w) { tk().click(Box(w).cmdOK); });
+    tk().onNextModal([&](Window& w) { tk().click(Box(w).okButton); });
     inner = ShowMessage(*program, "inner", 0);
   });
   EXPECT_EQ(ShowMessage(*program, "outer", StyleYesNo), ReplyNo);

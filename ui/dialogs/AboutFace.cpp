@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "ui/dialogs/About.h"
+#include "ui/dialogs/AboutWindow.h"
 #include "ui/dialogs/PawPrint.h"
 
 namespace morvane {

@@ -6,6 +6,6 @@ namespace morvane {
 
 class Program;
 
-void Main(Program& program);
+void StartUp(Program& program);
 
 }  // namespace morvane

@@ -1,5 +1,5 @@
 // The bar's background picture.
-#include "ui/main/BarFace.h"
+#include "ui/bar/BarFace.h"
 
 namespace morvane {
 

@@ -1,14 +1,14 @@
 // The schedule fields take digits only and hand the focus along their chain: year, month,
 // day, hour, minute in the at mode; hours, minutes in the after mode.
-#include "ui/main/FieldChain.h"
-#include "ui/main/Form1.h"
+#include "ui/bar/FieldChain.h"
+#include "ui/bar/MainBar.h"
 
 namespace morvane {
 
-void Form1::wireFields() {
+void MainBar::wireFields() {
   struct Link { Control& field; Control* successor; };
-  for (Link link : {Link{Text3, &Text4}, Link{Text4, &Text5}, Link{Text5, &Text6}, Link{Text6, &Text7},
-                    Link{Text7, nullptr}, Link{Text8, &Text9}, Link{Text9, nullptr}}) {
+  for (Link link : {Link{atYear, &atMonth}, Link{atMonth, &atDay}, Link{atDay, &atHour}, Link{atHour, &atMinute},
+                    Link{atMinute, nullptr}, Link{afterHours, &afterMinutes}, Link{afterMinutes, nullptr}}) {
     Control* field = &link.field;
     Control* successor = link.successor;
     field->KeyPress = [this, field, successor](int& keyAscii) { fieldKeyPress(*field, successor, keyAscii); };
@@ -19,7 +19,7 @@ void Form1::wireFields() {
   }
 }
 
-void Form1::fieldKeyPress(Control&, Control* successor, int& keyAscii) {
+void MainBar::fieldKeyPress(Control&, Control* successor, int& keyAscii) {
   if (successor && keyAscii == kKeyEnter) {
     successor->setFocus();
     successor->selectAll();
@@ -28,7 +28,7 @@ void Form1::fieldKeyPress(Control&, Control* successor, int& keyAscii) {
   if (!FieldAcceptsCharacter(keyAscii)) keyAscii = 0;
 }
 
-void Form1::fieldKeyUp(Control& field, Control& successor, int keyCode) {
+void MainBar::fieldKeyUp(Control& field, Control& successor, int keyCode) {
   if (FieldAdvancesOnKeyUp(keyCode, field.text().size(), static_cast<std::size_t>(field.maxLength()))) {
     successor.setFocus();
     successor.selectAll();

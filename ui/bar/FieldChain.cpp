@@ -1,5 +1,5 @@
 // Keystroke rules of the schedule fields.
-#include "ui/main/FieldChain.h"
+#include "ui/bar/FieldChain.h"
 
 namespace morvane {
 

@@ -10,18 +10,18 @@ class Program;
 
 // The maker's home page; the about face prints it.
 
-class About : public Window {
+class AboutWindow : public Window {
  public:
   static constexpr const char* kCaption = "About Morvane";
 
-  explicit About(Program& program);
+  explicit AboutWindow(Program& program);
 
-  void Form_Load() override {}
-  void Timer1_Timer();
-  void Form_Click();
+  void onLoad() override {}
+  void closeSplash();
+  void clicked();
 
-  // Runs from creation; the main window's About button disables it.
-  Timer Timer1;
+  // Runs from creation; the main window's AboutWindow button disables it.
+  Timer splashTimer;
 
  private:
   Program& program_;

@@ -17,7 +17,7 @@
 
 namespace morvane {
 
-class xpcmdbutton : public Control {
+class SkinButton : public Control {
  public:
   static constexpr const char* kClassName = "Morvane.xpcmdbutton";
   static constexpr int kPollIntervalMs = 15;
@@ -27,9 +27,9 @@ class xpcmdbutton : public Control {
   // A button placed on its window under its display name; properties restored from
   // `stored` when given (ReadProperties), otherwise set as a new instance (InitProperties).
   // The system is where the pointer poll reads the cursor.
-  xpcmdbutton(Window& owner, System& system, std::string displayName, Rect bounds,
+  SkinButton(Window& owner, System& system, std::string displayName, Rect bounds,
               const PropertyBag* stored = nullptr);
-  ~xpcmdbutton() override;
+  ~SkinButton() override;
 
   // Properties. Each write notifies PropertyChanged, even when the value is unchanged.
   std::string Caption() const;
@@ -70,7 +70,7 @@ class xpcmdbutton : public Control {
   float CaptionLeft() const { return lblLeft_; }
   float CaptionTop() const { return lblTop_; }
   Size CaptionSize() const { return lblSize_; }
-  bool PollArmed() const { return Timer1.enabled(); }
+  bool PollArmed() const { return pollTimer.enabled(); }
 
   // Host notifications. While the button is disabled it takes no input.
   void hostCreated() override;
@@ -92,7 +92,7 @@ class xpcmdbutton : public Control {
 
   void InitProperties();
   void Notify(std::string_view property);
-  void Timer1_Timer();
+  void pollTick();
   bool OverCaption(float x, float y) const;
   Size SurfaceSize() const;
   const morvane::Font& CaptionFont() const;
@@ -104,7 +104,7 @@ class xpcmdbutton : public Control {
   float lblTop_ = 0;
   Size lblSize_;
   bool pressedOnCaption_ = false;
-  Timer Timer1;
+  Timer pollTimer;
 };
 
 }  // namespace morvane

@@ -4,40 +4,40 @@
 #include <cstdint>
 
 #include "platform/Window.h"
-#include "ui/button/xpcmdbutton.h"
+#include "ui/button/SkinButton.h"
 
 namespace morvane {
 
 class Program;
 
-class MessageBox : public Window {
+class MessageDialog : public Window {
  public:
   static constexpr const char* kCaption = "Morvane Message";
 
-  explicit MessageBox(Program& program);
+  explicit MessageDialog(Program& program);
 
-  void Form_Load() override;
+  void onLoad() override;
   // Closing the dialog from outside (Alt+F4, the system ending it) answers as "X" does, so
   // the caller never sees a reply left over from an earlier dialog.
   void hostCloseRequested() override;
 
-  void cmdYes_Click();
-  void cmdOK_Click();
-  void cmdNo_Click();
-  void button1_Click();
-  void Form_KeyPress(int& keyAscii);
-  void Image2_MouseMove(int& button, int& shift, float& x, float& y);
+  void yes();
+  void ok();
+  void no();
+  void dismiss();
+  void keyPressed(int& keyAscii);
+  void dragByTitle(int& button, int& shift, float& x, float& y);
 
   // True once a reply was stored by this dialog.
   bool replied() const { return replied_; }
 
-  // Constructed in tab order; button1 before Image2 so the "X" lies over the strip.
-  Control Message;
-  xpcmdbutton cmdYes;
-  xpcmdbutton cmdOK;
-  xpcmdbutton cmdNo;
-  xpcmdbutton button1;
-  Control Image2;
+  // Constructed in tab order; closeButton before titleStrip so the "X" lies over the strip.
+  Control messageText;
+  SkinButton yesButton;
+  SkinButton okButton;
+  SkinButton noButton;
+  SkinButton closeButton;
+  Control titleStrip;
 
  private:
   void Reply(std::int32_t code);

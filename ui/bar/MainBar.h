@@ -11,7 +11,7 @@
 #include "schedule/ScheduleFields.h"
 #include "settings/SettingsFile.h"
 #include "ui/Maker.h"
-#include "ui/button/xpcmdbutton.h"
+#include "ui/button/SkinButton.h"
 
 namespace morvane {
 
@@ -23,49 +23,56 @@ constexpr const char* kAfterModeLine = "Shutdown after / at  ___ : ___  ( HH:mm 
 constexpr const char* kAtModeLine = "Shutdown after / at  ___ : ___    ___ - ___ - _____";
 constexpr const char* kFieldTooltip = "HH:mm  MM-dd-yyyy";
 
-class Form1 : public Window {
+class MainBar : public Window {
  public:
-  explicit Form1(Program& program);
-  ~Form1() override;
+  explicit MainBar(Program& program);
+  ~MainBar() override;
 
-  void Form_Load() override;
+  void onLoad() override;
   void hostCloseRequested() override;
 
   // Mode switching.
-  void Label3_Click();
-  void Label4_Click();
-  // The command buttons' shared handler: 0 Start/Stop, 1 Help, 2 About, 3 home page, 4 Quit.
-  void xpcmdbutton1_Click(int index);
+  void selectAfterMode();
+  void selectAtMode();
+  // The command buttons.
+  void startOrStop();
+  void openHelp();
+  void showAbout();
+  void openHomePage();
+  void quit();
 
   // The schedule and its countdown.
-  bool Yanzheng();
-  void NoTime();
-  void IStop();
-  void Timer1_Timer();
-  LocalTime TargetTime{};
+  bool validateFields();
+  void fixMoment();
+  void stopCountdown();
+  void countdownTick();
+  LocalTime moment{};
 
   // Docking, the blinking line and dragging.
-  void Timer2_Timer();
-  void Timer3_Timer();
-  void ActivationWndProc(std::uint32_t state);
-  void Form_MouseMove(int& button, int& shift, float& x, float& y);
-  int BlinkState = 1;
-  int ScreenWidthTwips = 0;
+  void blinkTick();
+  void dockTick();
+  void activationChanged(std::uint32_t state);
+  void dragBar(int& button, int& shift, float& x, float& y);
+  int blinkPhase = 1;
+  int screenWidth = 0;
 
   // The schedule fields and mode as they stand, and the settings they make.
   ScheduleFields fields() const;
   SettingsValues settingsValues() const;
   void applySettings(const SettingsValues& values);
   void layOutForMode(bool afterMode);
-  bool countdownRunning() const { return Label1.visible(); }
+  bool countdownRunning() const { return countdownLine.visible(); }
   Control& field(Field which);
+  std::array<SkinButton*, 5> buttons() {
+    return {&startButton, &helpButton, &aboutButton, &homePageButton, &quitButton};
+  }
 
   // Controls, created in tab order; earlier ones lie above later ones.
-  std::array<xpcmdbutton, 5> xpcmdbutton1;
-  Control Text3, Text4, Text5, Text6, Text7, Text8, Text9;
-  Control Label3, Label4, Label1, Label2;
-  Control line1;
-  Timer Timer1, Timer2, Timer3;
+  SkinButton startButton, helpButton, aboutButton, homePageButton, quitButton;
+  Control atYear, atMonth, atDay, atHour, atMinute, afterHours, afterMinutes;
+  Control afterWord, atWord, countdownLine, scheduleLine;
+  Control foldedLine;
+  Timer countdownTimer, blinkTimer, dockTimer;
 
  private:
   void start();

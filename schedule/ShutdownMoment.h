@@ -6,6 +6,6 @@
 
 namespace morvane {
 
-LocalTime NoTime(const ScheduleFields& fields, LocalTime now);
+LocalTime ShutdownMoment(const ScheduleFields& fields, LocalTime now);
 
 }  // namespace morvane

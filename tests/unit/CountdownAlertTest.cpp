@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "tests/unit/ProgramFixture.h"
-#include "ui/dialogs/Form2.h"
-#include "ui/main/Form1.h"
+#include "ui/dialogs/CountdownAlert.h"
+#include "ui/bar/MainBar.h"
 
 namespace morvane {
 namespace {
@@ -17,16 +17,16 @@ constexpr Rect kCentred{332, 264, 360, 240};
 class AlertWindow : public testing::ProgramTest {
  protected:
   // A countdown of one minute from the bar's Start button, run until the alert is up.
-  Form2* AlertOfAOneMinuteCountdown() {
-    Form1& f = program->form1();
+  CountdownAlert* AlertOfAOneMinuteCountdown() {
+    MainBar& f = program->mainBar();
     f.show();
-    f.Text8.setText("0");
-    f.Text9.setText("1");
-    tk().click(f.xpcmdbutton1[0]);
+    f.afterHours.setText("0");
+    f.afterMinutes.setText("1");
+    tk().click(f.startButton);
     advance(44'000);
-    if (program->existingForm2()) return nullptr;
+    if (program->existingCountdownAlert()) return nullptr;
     advance(1'000);
-    return program->existingForm2();
+    return program->existingCountdownAlert();
   }
   Point At(const Window& w, Point local) {
     return {w.clientOrigin().x + local.x, w.clientOrigin().y + local.y};
@@ -34,42 +34,42 @@ class AlertWindow : public testing::ProgramTest {
 };
 
 TEST_F(AlertWindow, CountdownShowsItCentredForTheLastFifteenSecondsAndStopEndsBoth) {
-  Form2* alert = AlertOfAOneMinuteCountdown();
+  CountdownAlert* alert = AlertOfAOneMinuteCountdown();
   ASSERT_NE(alert, nullptr);
   EXPECT_TRUE(alert->visible());
   EXPECT_TRUE(alert->topmost());
   EXPECT_EQ(alert->bounds(), kCentred);
-  EXPECT_EQ(alert->Label1.text(), "15");
-  EXPECT_EQ(alert->focused(), &alert->xpcmdbutton1) << "the number takes no focus";
+  EXPECT_EQ(alert->secondsLeft.text(), "15");
+  EXPECT_EQ(alert->focused(), &alert->runNowButton) << "the number takes no focus";
   advance(1'000);
-  EXPECT_EQ(alert->Label1.text(), "14");
+  EXPECT_EQ(alert->secondsLeft.text(), "14");
 
   tk().moveTo(At(*alert, {30, 120}));
   tk().press();
   tk().queueDrag({-200, -150});
   tk().moveTo(At(*alert, {36, 126}));
-  tk().click(alert->xpcmdbutton2);
-  EXPECT_EQ(program->existingForm2(), nullptr);
-  Form1& bar = program->form1();
+  tk().click(alert->stopButton);
+  EXPECT_EQ(program->existingCountdownAlert(), nullptr);
+  MainBar& bar = program->mainBar();
   EXPECT_FALSE(bar.countdownRunning());
-  EXPECT_FALSE(bar.Timer1.enabled());
-  EXPECT_EQ(bar.xpcmdbutton1[0].Caption(), "Start");
+  EXPECT_FALSE(bar.countdownTimer.enabled());
+  EXPECT_EQ(bar.startButton.Caption(), "Start");
 
   // The next countdown brings a fresh window, centred again where the old one was dragged.
-  Form2* next = AlertOfAOneMinuteCountdown();
+  CountdownAlert* next = AlertOfAOneMinuteCountdown();
   ASSERT_NE(next, nullptr);
   EXPECT_EQ(next->bounds(), kCentred);
-  EXPECT_EQ(next->Label1.text(), "15");
-  tk().click(next->xpcmdbutton2);
+  EXPECT_EQ(next->secondsLeft.text(), "15");
+  tk().click(next->stopButton);
   advance(120'000);
-  EXPECT_EQ(program->existingForm2(), nullptr);
+  EXPECT_EQ(program->existingCountdownAlert(), nullptr);
   EXPECT_TRUE(sys().calls.empty());
 }
 
 TEST_F(AlertWindow, RunNowSavesAndPowersOffAtOnce) {
-  Form2* alert = AlertOfAOneMinuteCountdown();
+  CountdownAlert* alert = AlertOfAOneMinuteCountdown();
   ASSERT_NE(alert, nullptr);
-  tk().click(alert->xpcmdbutton1);
+  tk().click(alert->runNowButton);
   ASSERT_GE(sys().calls.size(), 2u);
   EXPECT_EQ(std::vector<std::string>(sys().calls.end() - 2, sys().calls.end()),
             (std::vector<std::string>{"ExitWindowsEx 13 0", "EndProcess"}));
@@ -88,7 +88,7 @@ class AlertDrag : public AlertWindow, public ::testing::WithParamInterface<DragC
 
 TEST_P(AlertDrag, OnlyTheLeftButtonAloneOnTheFaceMovesTheWindow) {
   const DragCase& c = GetParam();
-  Form2& alert = program->form2();
+  CountdownAlert& alert = program->countdownAlert();
   alert.show();
   tk().moveTo(At(alert, c.pressAt));
   for (int b : c.buttons) tk().press(b);

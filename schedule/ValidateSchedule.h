@@ -17,6 +17,6 @@ struct ValidationFailure {
   bool silent = false;  // a pasted text that is no number: no message, Start simply goes no further
 };
 
-std::optional<ValidationFailure> Yanzheng(const ScheduleFields& fields, LocalTime now, const LocaleFormats& formats);
+std::optional<ValidationFailure> ValidateSchedule(const ScheduleFields& fields, LocalTime now, const LocaleFormats& formats);
 
 }  // namespace morvane

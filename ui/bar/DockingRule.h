@@ -8,26 +8,26 @@
 
 namespace morvane {
 
-constexpr int kBarWidthTwips = 3825;
-constexpr int kBarOpenHeightTwips = 645;
-constexpr int kBarCollapsedHeightTwips = 15;
+constexpr int kBarWidth = 255;
+constexpr int kBarOpenHeight = 43;
+constexpr int kBarFoldedHeight = 1;
 
 // The bar sits at the top edge, so only below, left of and right of count; both horizontal
-// ends and the bottom row belong to the bar. Positions in twips, the cursor in pixels.
-bool CursorOutsideBar(Point cursor, int leftTwips, int widthTwips, int heightTwips);
+// ends and the bottom row belong to the bar. Everything in screen pixels.
+bool CursorOutsideBar(Point cursor, int left, int width, int height);
 
 // Folds while the cursor is away and either a countdown runs or the bar is not active.
 bool BarShouldCollapse(bool cursorOutside, bool countdownRunning, bool windowActive);
 
 // After a drag: back to the top edge and within the screen's width.
 struct BarPlace {
-  int leftTwips;
-  int topTwips;
+  int left;
+  int top;
 };
-BarPlace ClampBarPlace(int leftTwips, int widthTwips, int screenWidthTwips);
+BarPlace ClampBarPlace(int left, int width, int screenWidth);
 
 // Centred at load: half of what the screen leaves, truncated toward zero.
-int CentredBarLeft(int screenWidthTwips, int widthTwips);
+int CentredBarLeft(int screenWidth, int width);
 
 // Whether an activation message's whole raw state means the bar is active: 1 or 2 alone;
 // the minimized flag in the high word makes it inactive.

@@ -1,36 +1,37 @@
-// Start-up: the single-instance rule and the six command-line forms.
-#include "app/Main.h"
+// Start-up: the single-instance rule and the command-line forms.
+#include "app/Startup.h"
 
 #include "app/CommandLine.h"
-#include "ui/Module1.h"
+#include "ui/PowerOff.h"
+#include "ui/dialogs/ShowMessage.h"
 #include "ui/Program.h"
-#include "ui/dialogs/About.h"
-#include "ui/main/Form1.h"
+#include "ui/dialogs/AboutWindow.h"
+#include "ui/bar/MainBar.h"
 #include "platform/SkipOnError.h"
 
 namespace morvane {
 
 namespace {
 
-void ShowSplash(Program& program) { program.about().show(); }
+void ShowSplash(Program& program) { program.aboutWindow().show(); }
 
-// Forms 3 to 5: the bar loads first (restoring the settings and today's date), the
+// The schedule forms (after, at today, at a date): the bar loads first (restoring the settings and today's date), the
 // command-line values overwrite its fields, the mode is chosen, and Start is pressed last.
 template <class WriteFields>
 void StartFromCommandLine(Program& program, bool afterMode, WriteFields write) {
-  Form1* form = nullptr;
-  SkipOnError([&] { form = &program.form1(); });
+  MainBar* form = nullptr;
+  SkipOnError([&] { form = &program.mainBar(); });
   if (!form) return;
   SkipOnError([&] { write(*form); });
   SkipOnError([&] { form->show(); });
-  SkipOnError([&] { afterMode ? form->Label3_Click() : form->Label4_Click(); });
-  SkipOnError([&] { form->xpcmdbutton1_Click(0); });
+  SkipOnError([&] { afterMode ? form->selectAfterMode() : form->selectAtMode(); });
+  SkipOnError([&] { form->startOrStop(); });
 }
 
 }  // namespace
 
 // Every step runs under the skip-on-error rule.
-void Main(Program& program) {
+void StartUp(Program& program) {
   System& system = program.system();
   std::string command;
   SkipOnError([&] { command = LowerCase(Unquoted(system.commandLine())); });
@@ -55,24 +56,24 @@ void Main(Program& program) {
       DoShutdown(program);
       break;
     case CommandLineForm::Kind::After:
-      StartFromCommandLine(program, true, [&](Form1& f) {
-        f.Text8.setText(form.first);
-        f.Text9.setText(form.second);
+      StartFromCommandLine(program, true, [&](MainBar& f) {
+        f.afterHours.setText(form.first);
+        f.afterMinutes.setText(form.second);
       });
       break;
     case CommandLineForm::Kind::AtToday:
-      StartFromCommandLine(program, false, [&](Form1& f) {
-        f.Text6.setText(form.first);
-        f.Text7.setText(form.second);
+      StartFromCommandLine(program, false, [&](MainBar& f) {
+        f.atHour.setText(form.first);
+        f.atMinute.setText(form.second);
       });
       break;
     case CommandLineForm::Kind::AtDateTime:
-      StartFromCommandLine(program, false, [&](Form1& f) {
-        f.Text6.setText(std::to_string(form.hour));
-        f.Text7.setText(std::to_string(form.minute));
-        f.Text3.setText(std::to_string(form.year));
-        f.Text4.setText(std::to_string(form.month));
-        f.Text5.setText(std::to_string(form.day));
+      StartFromCommandLine(program, false, [&](MainBar& f) {
+        f.atHour.setText(std::to_string(form.hour));
+        f.atMinute.setText(std::to_string(form.minute));
+        f.atYear.setText(std::to_string(form.year));
+        f.atMonth.setText(std::to_string(form.month));
+        f.atDay.setText(std::to_string(form.day));
       });
       break;
     case CommandLineForm::Kind::Invalid:

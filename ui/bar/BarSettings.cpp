@@ -1,0 +1,28 @@
+// The bar's schedule and the settings file.
+#include "ui/bar/BarSettings.h"
+
+#include "platform/SkipOnError.h"
+#include "settings/SettingsFile.h"
+#include "ui/Program.h"
+#include "ui/bar/MainBar.h"
+
+namespace morvane {
+
+void SaveSettings(Program& program) {
+  MainBar& bar = program.mainBar();
+  SaveSettingsFile(program.system(), bar.settingsValues());
+}
+
+// Reads what it can (each step skipped on error), then lays the bar out for the mode
+// that the "after" word's colour now encodes, file or no file.
+void LoadSettings(Program& program) {
+  MainBar& bar = program.mainBar();
+  SkipOnError([&] {
+    SettingsValues values = bar.settingsValues();
+    LoadSettingsFile(program.system(), values);
+    bar.applySettings(values);
+  });
+  bar.layOutForMode(bar.afterWord.foreColor() == kModeSelected);
+}
+
+}  // namespace morvane

@@ -1,0 +1,176 @@
+// The bar's controls, its loading and the switching between the two schedule modes.
+#include "ui/bar/MainBar.h"
+
+#include <chrono>
+
+#include "ui/Program.h"
+#include "ui/bar/BarFace.h"
+#include "ui/bar/BarSettings.h"
+#include "ui/bar/DockingRule.h"
+#include "ui/dialogs/ShowMessage.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr Rect kButtonPlaces[5] = {{0, 0, 51, 18}, {50, 0, 51, 18}, {100, 0, 51, 18}, {150, 0, 55, 18}, {204, 0, 51, 18}};
+
+}  // namespace
+
+MainBar::MainBar(Program& program)
+    : Window(program.toolkit(), "Morvane", {255, 43}),
+      startButton(*this, program.system(), "startButton", kButtonPlaces[0]),
+      helpButton(*this, program.system(), "helpButton", kButtonPlaces[1]),
+      aboutButton(*this, program.system(), "aboutButton", kButtonPlaces[2]),
+      homePageButton(*this, program.system(), "homePageButton", kButtonPlaces[3]),
+      quitButton(*this, program.system(), "quitButton", kButtonPlaces[4]),
+      atYear(*this, Control::Kind::TextField, "atYear", {217, 21, 30, 13}),
+      atMonth(*this, Control::Kind::TextField, "atMonth", {163, 21, 18, 13}),
+      atDay(*this, Control::Kind::TextField, "atDay", {190, 21, 18, 13}),
+      atHour(*this, Control::Kind::TextField, "atHour", {106, 21, 18, 13}),
+      atMinute(*this, Control::Kind::TextField, "atMinute", {133, 21, 18, 13}),
+      afterHours(*this, Control::Kind::TextField, "afterHours", {106, 21, 18, 13}),
+      afterMinutes(*this, Control::Kind::TextField, "afterMinutes", {133, 21, 18, 13}),
+      afterWord(*this, Control::Kind::Label, "afterWord", {59, 22, 21, 13}),
+      atWord(*this, Control::Kind::Label, "atWord", {91, 22, 9, 13}),
+      countdownLine(*this, Control::Kind::Label, "countdownLine", {8, 22, 239, 13}),
+      scheduleLine(*this, Control::Kind::Label, "scheduleLine", {8, 22, 239, 13}),
+      foldedLine(*this, Control::Kind::Line, "foldedLine", {0, 0, 255, 1}),
+      countdownTimer(*this, 1000, false),
+      blinkTimer(*this, 1000, true),
+      dockTimer(*this, 180, true),
+      program_(program) {
+  setBackColor(kBarBackground);
+  face = PaintBarFace;
+  // The buttons come first in the tab order and lie above everything else: they are
+  // constructed first. The home-page button keeps its display name until the window loads.
+  struct ButtonInit { SkinButton& button; const char* caption; void (MainBar::*handler)(); };
+  for (ButtonInit b : {ButtonInit{startButton, "Start", &MainBar::startOrStop},
+                       ButtonInit{helpButton, "Help", &MainBar::openHelp},
+                       ButtonInit{aboutButton, "About", &MainBar::showAbout},
+                       ButtonInit{homePageButton, nullptr, &MainBar::openHomePage},
+                       ButtonInit{quitButton, "Quit", &MainBar::quit}}) {
+    if (b.caption) b.button.SetCaption(b.caption);
+    b.button.ButtonClick = [this, handler = b.handler] { (this->*handler)(); };
+  }
+
+  struct FieldInit { Control& field; int maxLength; const char* text; bool visible; bool tooltip; };
+  for (FieldInit f : {FieldInit{atYear, 4, "", false, true}, FieldInit{atMonth, 2, "", false, true},
+                      FieldInit{atDay, 2, "", false, true}, FieldInit{atHour, 2, "21", false, true},
+                      FieldInit{atMinute, 2, "0", false, true}, FieldInit{afterHours, 2, "1", true, false},
+                      FieldInit{afterMinutes, 2, "0", true, false}}) {
+    f.field.setMaxLength(f.maxLength);
+    f.field.setText(f.text);
+    f.field.setVisible(f.visible);
+    f.field.setAlign(Align::Center);
+    f.field.setBackColor(kBarBackground);
+    if (f.tooltip) f.field.setTooltip(kFieldTooltip);
+  }
+  afterWord.setText("after");
+  afterWord.setForeColor(kModeSelected);
+  afterWord.setCursor(Cursor::Hand);
+  afterWord.Click = [this] { selectAfterMode(); };
+  atWord.setText("at");
+  atWord.setForeColor(kModeUnselected);
+  atWord.setCursor(Cursor::Hand);
+  atWord.Click = [this] { selectAtMode(); };
+  countdownLine.setText("Shutdown computer as your wish.");
+  countdownLine.setAlign(Align::Center);
+  countdownLine.setVisible(false);
+  scheduleLine.setText(kAfterModeLine);
+  foldedLine.setForeColor(0x0000FF);
+  foldedLine.setVisible(false);
+
+  countdownTimer.Tick = [this] { countdownTick(); };
+  blinkTimer.Tick = [this] { blinkTick(); };
+  dockTimer.Tick = [this] { dockTick(); };
+  MouseMove = [this](int& b, int& s, float& x, float& y) { dragBar(b, s, x, y); };
+  wireFields();
+}
+
+MainBar::~MainBar() = default;
+
+void MainBar::onLoad() {
+  trackActivation([this](std::uint32_t state) { activationChanged(state); });
+  makeTopmost();
+  blinkPhase = 1;
+  LoadSettings(program_);
+  homePageButton.SetCaption(kMakerShortName);
+  using namespace std::chrono;
+  year_month_day today{floor<days>(program_.system().now())};
+  atYear.setText(std::to_string(static_cast<int>(today.year())));
+  atMonth.setText(std::to_string(static_cast<unsigned>(today.month())));
+  atDay.setText(std::to_string(static_cast<unsigned>(today.day())));
+  screenWidth = program_.system().primaryScreen().w;
+  setLeft(CentredBarLeft(screenWidth, width()));
+}
+
+// The layout of a mode, in the order the mode words apply it.
+void MainBar::selectAfterMode() {
+  atWord.setForeColor(kModeUnselected);
+  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(false);
+  afterWord.setForeColor(kModeSelected);
+  afterHours.setVisible(true);
+  afterMinutes.setVisible(true);
+  scheduleLine.setText(kAfterModeLine);
+}
+
+void MainBar::selectAtMode() {
+  atWord.setForeColor(kModeSelected);
+  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(true);
+  afterWord.setForeColor(kModeUnselected);
+  afterHours.setVisible(false);
+  afterMinutes.setVisible(false);
+  scheduleLine.setText(kAtModeLine);
+}
+
+// The settings loader's layout step: the fields of the mode afterWord's colour encodes,
+// leaving the colours as they were read.
+void MainBar::layOutForMode(bool afterMode) {
+  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(!afterMode);
+  afterHours.setVisible(afterMode);
+  afterMinutes.setVisible(afterMode);
+  scheduleLine.setText(afterMode ? kAfterModeLine : kAtModeLine);
+}
+
+ScheduleFields MainBar::fields() const {
+  return {atYear.text(), atMonth.text(), atDay.text(), atHour.text(), atMinute.text(),
+          afterHours.text(), afterMinutes.text(), afterWord.foreColor(), atWord.foreColor()};
+}
+
+SettingsValues MainBar::settingsValues() const {
+  SettingsValues v;
+  v.atHour = atHour.text();
+  v.atMinute = atMinute.text();
+  v.afterHours = afterHours.text();
+  v.afterMinutes = afterMinutes.text();
+  v.afterWordColor = static_cast<std::int32_t>(afterWord.foreColor());
+  v.atWordColor = static_cast<std::int32_t>(atWord.foreColor());
+  return v;
+}
+
+void MainBar::applySettings(const SettingsValues& values) {
+  atHour.setText(values.atHour);
+  atMinute.setText(values.atMinute);
+  afterHours.setText(values.afterHours);
+  afterMinutes.setText(values.afterMinutes);
+  afterWord.setForeColor(static_cast<Color>(values.afterWordColor));
+  atWord.setForeColor(static_cast<Color>(values.atWordColor));
+}
+
+Control& MainBar::field(Field which) {
+  switch (which) {
+    case Field::AtYear: return atYear;
+    case Field::AtMonth: return atMonth;
+    case Field::AtDay: return atDay;
+    case Field::AtHour: return atHour;
+    case Field::AtMinute: return atMinute;
+    case Field::AfterHours: return afterHours;
+    case Field::AfterMinutes: return afterMinutes;
+  }
+  return atYear;
+}
+
+void MainBar::showMessage(const std::string& text) { ShowMessage(program_, text, 0); }
+
+}  // namespace morvane

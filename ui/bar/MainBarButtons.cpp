@@ -1,0 +1,48 @@
+// The bar's command buttons: Start/Stop, Help, About, the maker's home page and Quit.
+#include "platform/SkipOnError.h"
+#include "ui/Program.h"
+#include "ui/bar/BarSettings.h"
+#include "ui/bar/MainBar.h"
+#include "ui/dialogs/AboutWindow.h"
+
+namespace morvane {
+
+// In each handler every step is skipped on error and the next one runs.
+void MainBar::startOrStop() {
+  if (startButton.Caption() == "Start") {
+    start();
+  } else {
+    SkipOnError([&] { stopCountdown(); });
+  }
+}
+
+void MainBar::openHelp() {
+  System& system = program_.system();
+  SkipOnError([&] { system.shellOpen("Open", system.executableFolder() + "\\help.chm"); });
+}
+
+void MainBar::showAbout() {
+  SkipOnError([&] {
+    AboutWindow& about = program_.aboutWindow();
+    about.show();
+    about.splashTimer.setEnabled(false);
+  });
+}
+
+void MainBar::openHomePage() {
+  SkipOnError([&] { program_.system().shellOpen("Open", kMakerHomePage); });
+}
+
+void MainBar::quit() {
+  SkipOnError([&] { SaveSettings(program_); });
+  SkipOnError([&] { unload(); });
+  SkipOnError([&] { program_.system().endProcess(); });
+}
+
+// Closing the bar from the system (Alt+F4) is Quit, and is refused while a countdown runs,
+// as Quit is.
+void MainBar::hostCloseRequested() {
+  if (quitButton.Enabled()) quit();
+}
+
+}  // namespace morvane

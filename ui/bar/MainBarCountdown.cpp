@@ -1,0 +1,83 @@
+// Start, Stop and the one-second countdown of the bar.
+#include "schedule/Countdown.h"
+#include "schedule/ShutdownMoment.h"
+#include "schedule/ValidateSchedule.h"
+#include "ui/PowerOff.h"
+#include "ui/bar/BarSettings.h"
+#include "ui/Program.h"
+#include "ui/dialogs/CountdownAlert.h"
+#include "ui/bar/MainBar.h"
+#include "platform/SkipOnError.h"
+
+namespace morvane {
+
+// The failure of the first check that fails is shown in the message dialog, with the
+// focus moved before the message or, with the field's text selected, after it.
+bool MainBar::validateFields() {
+  auto failure = morvane::ValidateSchedule(fields(), program_.system().now(), program_.system().localeFormats());
+  if (!failure) return true;
+  Control& target = field(failure->field);
+  if (failure->focus == ValidationFailure::Focus::BeforeMessage) {
+    target.setFocus();
+    if (!failure->silent) showMessage(failure->message);
+  } else {
+    if (!failure->silent) showMessage(failure->message);
+    target.setFocus();
+    target.selectAll();
+  }
+  return false;
+}
+
+void MainBar::fixMoment() { moment = morvane::ShutdownMoment(fields(), program_.system().now()); }
+
+void MainBar::start() {
+  if (!validateFields()) return;
+  SkipOnError([&] { SaveSettings(program_); });
+  SkipOnError([&] { startButton.SetCaption("Stop"); });
+  SkipOnError([&] { quitButton.SetEnabled(false); });
+  SkipOnError([&] {
+    countdownLine.setText(kCountdownIdleText);
+    countdownLine.setVisible(true);
+  });
+  SkipOnError([&] {
+    for (Control* c : {&atYear, &atMonth, &atDay, &atHour, &atMinute, &afterHours, &afterMinutes, &scheduleLine, &afterWord, &atWord}) {
+      c->setVisible(false);
+    }
+  });
+  SkipOnError([&] { fixMoment(); });
+  SkipOnError([&] { countdownTimer.setEnabled(true); });
+}
+
+void MainBar::stopCountdown() {
+  countdownTimer.setEnabled(false);
+  quitButton.SetEnabled(true);
+  startButton.SetCaption("Start");
+  scheduleLine.setVisible(true);
+  afterWord.setVisible(true);
+  atWord.setVisible(true);
+  bool afterMode = afterWord.foreColor() == kModeSelected;
+  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(!afterMode);
+  afterHours.setVisible(afterMode);
+  afterMinutes.setVisible(afterMode);
+  countdownLine.setVisible(false);
+}
+
+// Each step of the tick is skipped on error and the next one runs.
+void MainBar::countdownTick() {
+  CountdownTick tick;
+  SkipOnError([&] { tick = DecideCountdownTick(moment, program_.system().now()); });
+  if (tick.shutdown) {
+    DoShutdown(program_);
+    return;
+  }
+  if (tick.alertNumber) {
+    SkipOnError([&] {
+      CountdownAlert& alert = program_.countdownAlert();
+      alert.secondsLeft.setText(std::to_string(*tick.alertNumber));
+      if (!alert.visible()) alert.show();
+    });
+  }
+  SkipOnError([&] { countdownLine.setText(tick.line); });
+}
+
+}  // namespace morvane

@@ -1,0 +1,54 @@
+// The bar at the top edge: activation tracking, folding to its blinking line, and dragging.
+#include "ui/Program.h"
+#include "ui/bar/DockingRule.h"
+#include "ui/bar/MainBar.h"
+
+namespace morvane {
+
+void MainBar::activationChanged(std::uint32_t state) { program_.barActive = ActivationMeansActive(state); }
+
+// Applied on every tick, whether or not the state changed.
+void MainBar::dockTick() {
+  Point cursor = program_.system().cursorPos();
+  bool outside = CursorOutsideBar(cursor, left(), width(), height());
+  if (BarShouldCollapse(outside, countdownLine.visible(), program_.barActive)) {
+    setHeight(kBarFoldedHeight);
+    foldedLine.setVisible(true);
+    blinkTimer.setEnabled(true);
+    for (SkinButton* button : buttons()) button->setVisible(false);
+  } else {
+    setHeight(kBarOpenHeight);
+    foldedLine.setVisible(false);
+    blinkTimer.setEnabled(false);
+    for (SkinButton* button : buttons()) button->setVisible(true);
+  }
+}
+
+void MainBar::blinkTick() {
+  switch (blinkPhase) {
+    case 1:
+      foldedLine.setForeColor(0x0000FF);
+      blinkPhase = 2;
+      break;
+    case 2:
+      foldedLine.setForeColor(0xA2E5CC);
+      blinkPhase = 3;
+      break;
+    case 3:
+      foldedLine.setForeColor(0x00FF00);
+      blinkPhase = 1;
+      break;
+    default:
+      break;
+  }
+}
+
+// The left button alone lets the system move the bar; afterwards, drag or not, the bar
+// goes back to the top edge and within the screen.
+void MainBar::dragBar(int& button, int&, float&, float&) {
+  if (button == kLeftButton) beginSystemDrag();
+  BarPlace place = ClampBarPlace(left(), width(), screenWidth);
+  setBounds({place.left, place.top, width(), height()});
+}
+
+}  // namespace morvane

@@ -1,0 +1,54 @@
+// The alert window's layout and handlers; the countdown that fills it lives in the main window.
+#include "ui/dialogs/CountdownAlert.h"
+
+#include "ui/PowerOff.h"
+#include "ui/Program.h"
+#include "ui/dialogs/AlertFace.h"
+#include "ui/dialogs/ButtonDesign.h"
+#include "ui/dialogs/PawPrint.h"
+#include "ui/bar/MainBar.h"
+
+namespace morvane {
+
+namespace {
+const Font kButtonFont{"Arial", 9};
+}  // namespace
+
+CountdownAlert::CountdownAlert(Program& program)
+    : Window(program.toolkit(), kCaption, {360, 240}),
+      secondsLeft(*this, Control::Kind::Label, "secondsLeft", {160, 100, 38, 37}),
+      runNowButton(*this, program.system(), "runNowButton", {80, 182, 80, 24},
+                   ButtonDesign("Run Now", kButtonFont).get()),
+      stopButton(*this, program.system(), "stopButton", {192, 182, 80, 24},
+                   ButtonDesign("Stop", kButtonFont).get()),
+      program_(program) {
+  setBorder(Border::None);
+  setStartPosition(StartPosition::CenterScreen);
+  setBackColor(kFaceGrey);
+  setFont(MakeFont("Arial", 9));
+  face = PaintAlertFace;
+
+  secondsLeft.setText("99");
+  secondsLeft.setFont(MakeFont("MS Sans Serif", 24, true));
+  secondsLeft.setForeColor(0x800000);
+  secondsLeft.setAlign(Align::Center);
+
+  MouseMove = [this](int& button, int& shift, float& x, float& y) { dragAlert(button, shift, x, y); };
+  runNowButton.ButtonClick = [this] { runNow(); };
+  stopButton.ButtonClick = [this] { stop(); };
+}
+
+void CountdownAlert::onLoad() { makeTopmost(); }
+
+void CountdownAlert::dragAlert(int& button, int&, float&, float&) {
+  if (button == kLeftButton) beginSystemDrag();
+}
+
+void CountdownAlert::runNow() { DoShutdown(program_); }
+
+void CountdownAlert::stop() {
+  program_.mainBar().stopCountdown();
+  unload();
+}
+
+}  // namespace morvane
