@@ -1,8 +1,10 @@
 // The Win32 corner stays a corner: no portable source includes the Windows headers.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <string>
 
@@ -30,6 +32,27 @@ TEST(Boundary, WindowsHeadersOnlyUnderPlatformWin32) {
     }
   }
   EXPECT_GT(scanned, 10);
+}
+
+// A Windows or macOS checkout keeps one file of two whose paths differ only in case.
+TEST(Boundary, NoTwoPathsDifferOnlyInCase) {
+  namespace fs = std::filesystem;
+  const fs::path root = MORVANE_SOURCE_DIR;
+  std::map<std::string, std::string> seen;  // lower-cased path -> path
+  auto options = fs::directory_options::skip_permission_denied;
+  for (auto it = fs::recursive_directory_iterator(root, options); it != fs::recursive_directory_iterator(); ++it) {
+    const std::string name = it->path().filename().string();
+    if (it->is_directory() && (name == ".git" || name == "build" || name == "dist" || name == ".cache")) {
+      it.disable_recursion_pending();
+      continue;
+    }
+    std::string relative = fs::relative(it->path(), root).generic_string();
+    std::string folded = relative;
+    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    auto [place, added] = seen.emplace(folded, relative);
+    EXPECT_TRUE(added) << relative << " and " << place->second << " differ only in case";
+  }
+  EXPECT_GT(seen.size(), 100u);
 }
 
 }  // namespace
