@@ -5,9 +5,12 @@
 // cannot tell.
 //
 //   probe.exe [filter]
+//   probe.exe --gdi PID
 //
 // With a filter, only top-level windows whose text or class name contains it
-// (case-sensitive) are listed, each still with all of its children.
+// (case-sensitive) are listed, each still with all of its children. With
+// --gdi it prints {"gdi":N}, the number of GDI objects the Windows process PID
+// holds (stock objects included), or -1 when that cannot be read.
 //
 // Text is read with WM_GETTEXT rather than GetWindowText: for a window of
 // another process GetWindowText returns the stored caption, which an edit
@@ -15,10 +18,12 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <winternl.h>
 
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -222,20 +227,56 @@ private:
     std::map<DWORD, GUITHREADINFO> threads_;
 };
 
-std::wstring first_argument() {
+// GetGuiResources is a stub under Wine, but every process keeps its GDI objects in
+// the handle table its PEB points to (GdiSharedHandleTable, at 0xf8 in a 64-bit
+// PEB), as Windows did up to version 8: an entry whose type byte is non-zero is
+// in use.
+long gdi_objects(DWORD pid) {
+    struct Entry {
+        unsigned long long object;
+        unsigned long owner;
+        unsigned short unique;
+        unsigned char type;
+        unsigned char flags;
+        unsigned long long user;
+    };
+    static_assert(sizeof(Entry) == 24);
+    constexpr size_t kEntries = 0x10000;
+    constexpr size_t kPebGdiTable = 0xf8;
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return -1;
+    long count = -1;
+    PROCESS_BASIC_INFORMATION info{};
+    ULONG_PTR table = 0;
+    std::vector<Entry> entries(kEntries);
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof info, nullptr) == 0 &&
+        ReadProcessMemory(process, reinterpret_cast<const char*>(info.PebBaseAddress) + kPebGdiTable, &table,
+                          sizeof table, nullptr) &&
+        table != 0 &&
+        ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
+                          entries.size() * sizeof(Entry), nullptr))
+        count = static_cast<long>(std::count_if(entries.begin(), entries.end(), [](const Entry& e) { return e.type != 0; }));
+    CloseHandle(process);
+    return count;
+}
+
+std::vector<std::wstring> arguments() {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    std::wstring arg;
-    if (argv && argc > 1) arg = argv[1];
+    std::vector<std::wstring> args;
+    for (int i = 1; argv && i < argc; ++i) args.emplace_back(argv[i]);
     if (argv) LocalFree(argv);
-    return arg;
+    return args;
 }
 
 }  // namespace
 
 int main() {
     _setmode(_fileno(stdout), _O_BINARY);
-    const std::string json = Probe(first_argument()).run();
+    const std::vector<std::wstring> args = arguments();
+    const std::string json = args.size() == 2 && args[0] == L"--gdi"
+                                 ? "{\"gdi\":" + std::to_string(gdi_objects(std::wcstoul(args[1].c_str(), nullptr, 10))) + "}\n"
+                                 : Probe(args.empty() ? std::wstring() : args[0]).run();
     const size_t written = std::fwrite(json.data(), 1, json.size(), stdout);
     return (written == json.size() && std::fflush(stdout) == 0) ? 0 : 1;
 }

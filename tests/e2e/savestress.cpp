@@ -1,5 +1,7 @@
-// Saves the settings file over and over, alternating two schedules, until it is killed:
-// the end-to-end test kills it at random moments and reads what is left.
+// Saves the settings file over and over, alternating two schedules, until it is killed: the
+// end-to-end test kills it at random moments and reads what is left. Each save is framed by the
+// lines "saving N" and "saved N" (N counts from 0, even N the first schedule), flushed before and
+// after it, so that the last line left behind tells whether the kill landed inside save N.
 #include <cstdio>
 
 #include "platform/win32/Win32System.h"
@@ -15,7 +17,11 @@ int main() {
   second.afterMinutes = "59";
   second.afterWordColor = 8421504;
   second.atWordColor = 0;
-  std::puts("saving");
-  std::fflush(stdout);
-  for (unsigned long i = 0;; ++i) morvane::SaveSettingsFile(system, i % 2 ? second : first);
+  for (unsigned long i = 0;; ++i) {
+    std::printf("saving %lu\n", i);
+    std::fflush(stdout);
+    morvane::SaveSettingsFile(system, i % 2 ? second : first);
+    std::printf("saved %lu\n", i);
+    std::fflush(stdout);
+  }
 }
