@@ -45,7 +45,7 @@ def test_typing_a_schedule_moves_along_the_fields_and_quit_saves_it(morvane):
     display.type("xA-9")
     focus_in(MINUTE, "59", selected=False)
     assert fields(probe) == {YEAR: "2030", MONTH: "12", DAY: "31", HOUR: "23", MINUTE: "59"}
-    # Quit saves the typed hour and minute and the at mode (Label3 grey, Label4 black), and ends.
+    # Quit saves the typed hour and minute and the at mode ("after" grey, "at" black), and ends.
     display.click_on(probe.one(cls="Morvane.xpcmdbutton", text="Quit"))
     run.wait_exit()
     assert morvane.prefix.settings_file().read_bytes() == b"23\r\n59\r\n1\r\n0\r\n 8421504 \r\n 0 \r\n"

@@ -61,7 +61,7 @@ SHUTDOWN_CALLS = [  # in this order, each once
 @pytest.mark.parametrize("args, countdown, settings", [
     # The bar is never loaded: the settings hold its design values.
     (["shutdown"], 0, b"21\r\n0\r\n1\r\n0\r\n 0 \r\n 8421504 \r\n"),
-    # The after mode (Label3 black, Label4 grey) with the fields as the command line typed them.
+    # The after mode ("after" black, "at" grey) with the fields as the command line typed them.
     (["00:01"], 60, b"21\r\n0\r\n00\r\n01\r\n 0 \r\n 8421504 \r\n"),
 ], ids=["shutdown", "00:01"])
 def test_the_power_off_request(morvane, args, countdown, settings):

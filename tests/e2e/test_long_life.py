@@ -4,6 +4,7 @@ leave the program with the same windows, the same GDI objects, about the same me
 painting as it did."""
 import re
 import time
+from pathlib import Path
 
 from harness import fake_clock, log
 
@@ -11,7 +12,7 @@ OPEN, FOLDED = (384, 0, 255, 43), (384, 0, 255, 1)
 DIALOG, ALERT = (393, 323, 238, 122), (332, 264, 360, 240)
 ZERO = "Hour number and minute number can't be 0 at the same time!"
 # The at mode's 23:59 (today, whatever the date), the after mode's 0 hours and 0 minutes, the after
-# mode selected (Label3 black, Label4 grey).
+# mode selected ("after" black, "at" grey).
 SETTINGS = b"23\r\n59\r\n0\r\n0\r\n 0 \r\n 8421504 \r\n"
 ROUNDS, FOLDS = 3, 20  # measured, after one round of warming up
 
@@ -63,7 +64,8 @@ def test_rounds_of_dialogs_alerts_folds_and_repaints_leave_the_program_as_it_was
 
     def measure():
         pid = probe.bar()["pid"]
-        rss = next(int(line.split()[1]) for line in open(f"/proc/{run.pid}/status") if line.startswith("VmRSS:"))
+        status = Path(f"/proc/{run.pid}/status").read_text()
+        rss = int(re.search(r"^VmRSS:\s+(\d+) kB", status, re.M)[1])
         return {"windows": len(probe.find(where=lambda w: w["pid"] == pid)), "GDI objects": probe.gdi_objects(pid), "kB": rss}
 
     one_round()  # what the first dialog, alert and paints allocate once is not growth
