@@ -53,7 +53,8 @@ void StartUp(Program& program) {
       SkipOnError([&] { ShowSplash(program); });
       break;
     case CommandLineForm::Kind::Shutdown:
-      DoShutdown(program);
+      // Asked for at once, so acted on at once; a refusal is told, and then the program ends.
+      if (!DoShutdown(program)) system.endProcess();
       break;
     case CommandLineForm::Kind::After:
       StartFromCommandLine(program, true, [&](MainBar& f) {

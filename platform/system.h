@@ -2,18 +2,16 @@
 // The portable layers see only this; platform/win32 and platform/headless implement it.
 #pragma once
 
-#include <array>
 #include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/TimeZone.h"
 #include "platform/geometry.h"
 
 namespace morvane {
-
-using LocalTime = std::chrono::local_seconds;
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
@@ -26,17 +24,25 @@ struct LocaleFormats {
   DateOrder order = DateOrder::MonthDayYear;
 };
 
-// The version record and token records the shutdown action builds, in their published layouts.
-using VersionRecord = std::array<std::uint8_t, 148>;
-using TokenPrivilegesRecord = std::array<std::uint8_t, 28>;
-using Handle = std::uintptr_t;
+// What became of a request to the operating system: done, or refused with the system's own
+// description of why.
+struct SystemResult {
+  bool done = true;
+  std::string errorText;  // when refused, e.g. "Access is denied."
+  explicit operator bool() const { return done; }
+  static SystemResult Refused(std::string text) { return {false, std::move(text)}; }
+};
 
 class System {
  public:
   virtual ~System() = default;
 
-  // Clock, process and screen.
-  virtual LocalTime now() = 0;  // local wall clock, whole seconds
+  // Clock and time zone.
+  virtual Instant currentInstant() = 0;
+  virtual const TimeZone& timeZone() = 0;  // the system's own rules, daylight saving included
+  LocalTime now() { return timeZone().toLocal(currentInstant()); }  // the wall clock
+
+  // Process and screen.
   virtual std::string commandLine() = 0;  // the arguments as one string, as handed over
   virtual bool claimSingleInstance() = 0;  // false when another instance already runs
   virtual Size primaryScreen() = 0;         // pixels
@@ -59,14 +65,10 @@ class System {
   virtual bool createDirectory(const std::string& path) = 0;  // true when it exists afterwards
   virtual std::optional<std::int64_t> modifiedTime(const std::string& path) = 0;
 
-  // The shutdown calls, with the records and values the shutdown action passes.
-  virtual void getVersionEx(VersionRecord& record) = 0;
-  virtual Handle getCurrentProcess() = 0;
-  virtual Handle openProcessToken(Handle process, std::uint32_t desiredAccess) = 0;
-  virtual std::uint64_t lookupPrivilegeValue(const std::string& systemName, const std::string& privilege) = 0;
-  virtual void adjustTokenPrivileges(Handle token, bool disableAll, const TokenPrivilegesRecord& newState,
-                                     std::uint32_t bufferLength, TokenPrivilegesRecord& previousState) = 0;
-  virtual void exitWindows(std::uint32_t flags, std::uint32_t reserved) = 0;
+  // Switching the machine off.
+  virtual std::uint32_t platformId() = 0;  // 1: the Windows 95 family, which has no privileges
+  virtual SystemResult enableShutdownPrivilege() = 0;
+  virtual SystemResult requestShutdown(std::uint32_t flags) = 0;  // the EWX_ flags
 };
 
 }  // namespace morvane

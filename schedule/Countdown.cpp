@@ -5,13 +5,17 @@ namespace morvane {
 
 // The seconds left are counted in 64 bits, so a moment more than 2^31 seconds (about 68 years)
 // ahead still shows its true hours and minutes rather than a wrapped number.
-CountdownTick DecideCountdownTick(LocalTime target, LocalTime now) {
+CountdownTick DecideCountdownTick(Instant moment, Instant now) {
   CountdownTick tick;
-  if (target < now) {
-    tick.shutdown = true;
-    return tick;
+  if (moment < now) {
+    if (now - moment <= kMissedMomentTolerance) {
+      tick.shutdown = true;
+      return tick;
+    }
+    moment = now + std::chrono::seconds{kAlertThresholdSeconds};
+    tick.movedMoment = moment;
   }
-  const std::int64_t s = (target - now).count();
+  const std::int64_t s = (moment - now).count();
   std::string left;
   if (s >= 3600) {
     left = std::to_string(s / 3600) + " hours " + std::to_string(s % 3600 / 60) + " minutes.";

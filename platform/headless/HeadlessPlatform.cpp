@@ -3,6 +3,7 @@
 
 namespace morvane {
 
-HeadlessPlatform::HeadlessPlatform(LocalTime start) : clock(start), system_(clock), toolkit_(clock, system_) {}
+HeadlessPlatform::HeadlessPlatform(LocalTime start, HeadlessTimeZone zone)
+    : clock(start, zone), system_(clock), toolkit_(clock, system_) {}
 
 }  // namespace morvane

@@ -11,7 +11,8 @@ namespace morvane {
 
 class HeadlessPlatform : public Platform {
  public:
-  explicit HeadlessPlatform(LocalTime start);
+  // The wall clock of `zone` reads `start`; without a zone, local time is UTC all year.
+  explicit HeadlessPlatform(LocalTime start, HeadlessTimeZone zone = {});
   System& system() override { return system_; }
   Toolkit& toolkit() override { return toolkit_; }
 

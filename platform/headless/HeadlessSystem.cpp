@@ -1,19 +1,11 @@
 // Recorded system services for native tests.
 #include "platform/headless/HeadlessSystem.h"
 
-#include <cstdio>
-
 #include "platform/headless/VirtualClock.h"
 
 namespace morvane {
 
 namespace {
-std::string Hex(std::uint64_t value) {
-  char buffer[24];
-  std::snprintf(buffer, sizeof buffer, "%llx", static_cast<unsigned long long>(value));
-  return buffer;
-}
-
 std::string ParentOf(const std::string& path) {
   auto slash = path.find_last_of('\\');
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
@@ -24,7 +16,9 @@ HeadlessSystem::HeadlessSystem(VirtualClock& clock) : clock_(clock) {
   directories = {windowsDirectory_, localAppData_};
 }
 
-LocalTime HeadlessSystem::now() { return clock_.wallClock(); }
+Instant HeadlessSystem::currentInstant() { return clock_.instant(); }
+
+const TimeZone& HeadlessSystem::timeZone() { return clock_.zone(); }
 
 void HeadlessSystem::endProcess() {
   calls.push_back("EndProcess");
@@ -71,37 +65,19 @@ std::optional<std::int64_t> HeadlessSystem::modifiedTime(const std::string& path
   return it->second;
 }
 
-void HeadlessSystem::getVersionEx(VersionRecord& record) {
-  calls.push_back("GetVersionExA size=" + std::to_string(record[0] | record[1] << 8));
-  record[16] = static_cast<std::uint8_t>(platformId_);
-  record[17] = record[18] = record[19] = 0;
+std::uint32_t HeadlessSystem::platformId() {
+  calls.push_back("PlatformId");
+  return platformId_;
 }
 
-Handle HeadlessSystem::getCurrentProcess() {
-  calls.push_back("GetCurrentProcess");
-  return static_cast<Handle>(-1);
+SystemResult HeadlessSystem::enableShutdownPrivilege() {
+  calls.push_back("EnableShutdownPrivilege");
+  return privilegeRefusal ? SystemResult::Refused(*privilegeRefusal) : SystemResult{};
 }
 
-Handle HeadlessSystem::openProcessToken(Handle process, std::uint32_t desiredAccess) {
-  calls.push_back("OpenProcessToken " + Hex(process) + " " + Hex(desiredAccess));
-  return 0x7c;
-}
-
-std::uint64_t HeadlessSystem::lookupPrivilegeValue(const std::string& systemName, const std::string& privilege) {
-  calls.push_back("LookupPrivilegeValueA \"" + systemName + "\" " + privilege);
-  return 0x0000000100000013ull;
-}
-
-void HeadlessSystem::adjustTokenPrivileges(Handle token, bool disableAll, const TokenPrivilegesRecord& newState,
-                                           std::uint32_t bufferLength, TokenPrivilegesRecord& previousState) {
-  calls.push_back("AdjustTokenPrivileges " + Hex(token) + " " + (disableAll ? "1" : "0") + " " +
-                  std::to_string(bufferLength));
-  lastTokenRecord = newState;
-  (void)previousState;
-}
-
-void HeadlessSystem::exitWindows(std::uint32_t flags, std::uint32_t reserved) {
-  calls.push_back("ExitWindowsEx " + std::to_string(flags) + " " + std::to_string(reserved));
+SystemResult HeadlessSystem::requestShutdown(std::uint32_t flags) {
+  calls.push_back("RequestShutdown " + std::to_string(flags));
+  return shutdownRefusal ? SystemResult::Refused(*shutdownRefusal) : SystemResult{};
 }
 
 }  // namespace morvane

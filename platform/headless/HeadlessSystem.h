@@ -18,7 +18,8 @@ class HeadlessSystem : public System {
  public:
   explicit HeadlessSystem(VirtualClock& clock);
 
-  LocalTime now() override;
+  Instant currentInstant() override;
+  const TimeZone& timeZone() override;
   std::string commandLine() override { return commandLine_; }
   bool claimSingleInstance() override { return !anotherInstance_; }
   Size primaryScreen() override { return screen_; }
@@ -37,13 +38,9 @@ class HeadlessSystem : public System {
   bool createDirectory(const std::string& path) override;
   std::optional<std::int64_t> modifiedTime(const std::string& path) override;
 
-  void getVersionEx(VersionRecord& record) override;
-  Handle getCurrentProcess() override;
-  Handle openProcessToken(Handle process, std::uint32_t desiredAccess) override;
-  std::uint64_t lookupPrivilegeValue(const std::string& systemName, const std::string& privilege) override;
-  void adjustTokenPrivileges(Handle token, bool disableAll, const TokenPrivilegesRecord& newState,
-                             std::uint32_t bufferLength, TokenPrivilegesRecord& previousState) override;
-  void exitWindows(std::uint32_t flags, std::uint32_t reserved) override;
+  std::uint32_t platformId() override;
+  SystemResult enableShutdownPrivilege() override;
+  SystemResult requestShutdown(std::uint32_t flags) override;
 
   // What the test sets.
   std::string commandLine_;
@@ -55,14 +52,18 @@ class HeadlessSystem : public System {
   std::string localAppData_ = "C:\\users\\user\\AppData\\Local";
   std::string executableFolder_ = "C:\\Program Files\\Morvane";
   std::uint32_t platformId_ = 2;
+  // A step of switching off told to refuse, with the text the system would give.
+  std::optional<std::string> privilegeRefusal;
+  std::optional<std::string> shutdownRefusal;
   std::set<std::string> readOnlyDirectories;  // writes below these fail
   std::map<std::string, std::string> files;   // path -> bytes
   std::map<std::string, std::int64_t> fileTimes;
   std::set<std::string> directories;
 
   // What the program did.
-  std::vector<std::string> calls;  // operating-system requests in order, e.g. "ExitWindowsEx 13 0"
-  TokenPrivilegesRecord lastTokenRecord{};
+  // Operating-system requests in order: "PlatformId", "EnableShutdownPrivilege",
+  // "RequestShutdown 13", "EndProcess", "ShellExecute open ...".
+  std::vector<std::string> calls;
   bool ended = false;
   std::size_t lastReadLimit = 0;
 

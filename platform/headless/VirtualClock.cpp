@@ -11,19 +11,19 @@ using std::chrono::duration_cast;
 using std::chrono::milliseconds;
 using std::chrono::seconds;
 
-VirtualClock::VirtualClock(LocalTime start)
-    : wallOffsetMs_(duration_cast<milliseconds>(start.time_since_epoch()).count()) {}
+VirtualClock::VirtualClock(LocalTime start, HeadlessTimeZone zone)
+    : zone_(zone), clockOffsetMs_(duration_cast<milliseconds>(zone_.toInstant(start).time_since_epoch()).count()) {}
 
-LocalTime VirtualClock::wallClock() const {
-  std::int64_t ms = wallOffsetMs_ + elapsedMs_;
+Instant VirtualClock::instant() const {
+  std::int64_t ms = clockOffsetMs_ + elapsedMs_;
   std::int64_t s = ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
-  return LocalTime(seconds(s));
+  return Instant(seconds(s));
 }
 
-void VirtualClock::setWallClock(LocalTime time) {
+void VirtualClock::setInstant(Instant time) {
   // The part of a second already run, counted the same way before 1970 as after.
-  std::int64_t subsecond = (((wallOffsetMs_ + elapsedMs_) % 1000) + 1000) % 1000;
-  wallOffsetMs_ = duration_cast<milliseconds>(time.time_since_epoch()).count() + subsecond - elapsedMs_;
+  std::int64_t subsecond = (((clockOffsetMs_ + elapsedMs_) % 1000) + 1000) % 1000;
+  clockOffsetMs_ = duration_cast<milliseconds>(time.time_since_epoch()).count() + subsecond - elapsedMs_;
 }
 
 void VirtualClock::arm(Timer& timer) {

@@ -1,12 +1,12 @@
 // Virtual time for native tests: a monotonic millisecond count that only the test moves,
-// a wall clock that follows it (and can be set like the system clock), and timers that
-// fire in due order as time is advanced.
+// a system clock that follows it (and can be set as a user sets it), read on the wall through
+// the test's time zone, and timers that fire in due order as time is advanced.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "platform/system.h"
+#include "platform/headless/HeadlessTimeZone.h"
 
 namespace morvane {
 
@@ -15,12 +15,16 @@ class Toolkit;
 
 class VirtualClock {
  public:
-  explicit VirtualClock(LocalTime start);
+  // Starts when the zone's wall clock reads `start` (the first showing, if it shows it twice).
+  explicit VirtualClock(LocalTime start, HeadlessTimeZone zone = {});
 
   std::int64_t elapsedMs() const { return elapsedMs_; }
-  LocalTime wallClock() const;
-  // Moves the wall clock as a user setting the system clock would; timers are unaffected.
-  void setWallClock(LocalTime time);
+  Instant instant() const;
+  LocalTime wallClock() const { return zone_.toLocal(instant()); }
+  const HeadlessTimeZone& zone() const { return zone_; }
+  // Moves the clock as a user setting the system clock would; timers are unaffected.
+  void setInstant(Instant time);
+  void setWallClock(LocalTime time) { setInstant(zone_.toInstant(time)); }
 
   // Runs every timer that falls due within the next ms milliseconds, in due order
   // (ties in the order the timers were armed), then leaves the clock at the end.
@@ -39,7 +43,8 @@ class VirtualClock {
     std::uint64_t sequence;
   };
   std::int64_t elapsedMs_ = 0;
-  std::int64_t wallOffsetMs_;  // wall clock = epoch of offset + elapsed
+  HeadlessTimeZone zone_;
+  std::int64_t clockOffsetMs_;  // the clock's instant = the epoch + offset + elapsed
   std::vector<Entry> entries_;
   std::uint64_t sequence_ = 0;
   bool stopped_ = false;

@@ -1,7 +1,6 @@
-// System services on Windows: clock, command line, single instance, files, locale and the
-// calls that power the machine off.
+// System services on Windows: command line, single instance, screen, files and locale. The clock
+// is in Win32Clock.cpp, the calls that power the machine off in Win32PowerOff.cpp.
 #include "platform/win32/Win32System.h"
-
 
 #include <cstring>
 
@@ -21,14 +20,6 @@ Win32System::Win32System() = default;
 
 Win32System::~Win32System() {
   if (instanceMutex_) CloseHandle(instanceMutex_);
-}
-
-LocalTime Win32System::now() {
-  SYSTEMTIME t;
-  GetLocalTime(&t);
-  using namespace std::chrono;
-  local_days day = local_days{year{t.wYear} / month{t.wMonth} / std::chrono::day{t.wDay}};
-  return day + hours{t.wHour} + minutes{t.wMinute} + seconds{t.wSecond};
 }
 
 // The text after the program's own name, as Windows hands it over, less the blanks
@@ -159,42 +150,5 @@ std::optional<std::int64_t> Win32System::modifiedTime(const std::string& path) {
   return static_cast<std::int64_t>(static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
                                    data.ftLastWriteTime.dwLowDateTime);
 }
-
-void Win32System::getVersionEx(VersionRecord& record) {
-  static_assert(sizeof(OSVERSIONINFOA) == std::tuple_size_v<VersionRecord>);
-  OSVERSIONINFOA info;
-  std::memcpy(&info, record.data(), sizeof info);
-  GetVersionExA(&info);
-  std::memcpy(record.data(), &info, sizeof info);
-}
-
-Handle Win32System::getCurrentProcess() { return reinterpret_cast<Handle>(GetCurrentProcess()); }
-
-Handle Win32System::openProcessToken(Handle process, std::uint32_t desiredAccess) {
-  HANDLE token = nullptr;
-  OpenProcessToken(reinterpret_cast<HANDLE>(process), desiredAccess, &token);
-  return reinterpret_cast<Handle>(token);
-}
-
-std::uint64_t Win32System::lookupPrivilegeValue(const std::string& systemName, const std::string& privilege) {
-  LUID luid{};
-  LookupPrivilegeValueA(systemName.c_str(), privilege.c_str(), &luid);
-  return static_cast<std::uint64_t>(static_cast<std::uint32_t>(luid.HighPart)) << 32 | luid.LowPart;
-}
-
-void Win32System::adjustTokenPrivileges(Handle token, bool disableAll, const TokenPrivilegesRecord& newState,
-                                        std::uint32_t bufferLength, TokenPrivilegesRecord& previousState) {
-  // TOKEN_PRIVILEGES with room for two entries: 4 + 2 * 12 bytes, DWORD-aligned.
-  alignas(8) unsigned char next[28];
-  alignas(8) unsigned char previous[28];
-  std::memcpy(next, newState.data(), sizeof next);
-  std::memcpy(previous, previousState.data(), sizeof previous);
-  DWORD returned = 0;
-  AdjustTokenPrivileges(reinterpret_cast<HANDLE>(token), disableAll, reinterpret_cast<PTOKEN_PRIVILEGES>(next),
-                        bufferLength, reinterpret_cast<PTOKEN_PRIVILEGES>(previous), &returned);
-  std::memcpy(previousState.data(), previous, sizeof previous);
-}
-
-void Win32System::exitWindows(std::uint32_t flags, std::uint32_t reserved) { ExitWindowsEx(flags, reserved); }
 
 }  // namespace morvane

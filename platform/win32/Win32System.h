@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/system.h"
+#include "platform/win32/Win32Clock.h"
 
 namespace morvane {
 
@@ -12,7 +13,8 @@ class Win32System : public System {
   Win32System();
   ~Win32System() override;
 
-  LocalTime now() override;
+  Instant currentInstant() override;  // Win32Clock.cpp
+  const TimeZone& timeZone() override { return timeZone_; }
   std::string commandLine() override;
   bool claimSingleInstance() override;
   Size primaryScreen() override;
@@ -31,15 +33,13 @@ class Win32System : public System {
   bool createDirectory(const std::string& path) override;
   std::optional<std::int64_t> modifiedTime(const std::string& path) override;
 
-  void getVersionEx(VersionRecord& record) override;
-  Handle getCurrentProcess() override;
-  Handle openProcessToken(Handle process, std::uint32_t desiredAccess) override;
-  std::uint64_t lookupPrivilegeValue(const std::string& systemName, const std::string& privilege) override;
-  void adjustTokenPrivileges(Handle token, bool disableAll, const TokenPrivilegesRecord& newState,
-                             std::uint32_t bufferLength, TokenPrivilegesRecord& previousState) override;
-  void exitWindows(std::uint32_t flags, std::uint32_t reserved) override;
+  // Win32PowerOff.cpp
+  std::uint32_t platformId() override;
+  SystemResult enableShutdownPrivilege() override;
+  SystemResult requestShutdown(std::uint32_t flags) override;
 
  private:
+  Win32TimeZone timeZone_;
   HANDLE instanceMutex_ = nullptr;
 };
 

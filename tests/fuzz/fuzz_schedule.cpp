@@ -1,4 +1,5 @@
-// Start's checks, the shutdown moment and each tick's decision, for any fields, colours and present moment.
+// Start's checks, the shutdown moment and each tick's decision, for any fields, colours and present moment;
+// the moment on a UTC clock against its own reckoning, and in a zone with daylight saving by what it must read.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/headless/HeadlessTimeZone.h"
 #include "schedule/Countdown.h"
 #include "schedule/FieldReading.h"
 #include "schedule/ShutdownMoment.h"
@@ -17,6 +19,7 @@ namespace {
 
 using namespace std::chrono;
 using morvane::Field;
+using morvane::Instant;
 using morvane::LocalTime;
 using morvane::ScheduleFields;
 using morvane::ValidationFailure;
@@ -64,8 +67,11 @@ Expected Silent(Field f) { return {"", f, Focus::BeforeMessage, true}; }
 
 struct Outcome {
   std::optional<Expected> failure;
-  LocalTime target{};  // when accepted
+  LocalTime target{};  // when accepted: the wall-clock reading of the moment
 };
+
+// A clock on UTC, so the instant of a reading is the reading itself.
+Instant OnUtc(LocalTime t) { return Instant{t.time_since_epoch()}; }
 
 Outcome AtMode(const ScheduleFields& f, LocalTime now) {
   if (f.atYear.empty()) return {Empty("Please enter year number.", Field::AtYear)};
@@ -105,17 +111,24 @@ Outcome AfterMode(const ScheduleFields& f, LocalTime now) {
   std::optional<std::int64_t> h = Number(f.afterHours);
   if (!h) return {Silent(Field::AfterHours)};
   if (*h == 0 && *mi == 0) return {Wrong("Hour number and minute number can't be 0 at the same time!", Field::AfterHours)};
-  // Wall-clock arithmetic with no daylight saving is plain addition.
+  // On a UTC clock, real time and the wall clock agree.
   return {std::nullopt, now + seconds{*h * 3600 + *mi * 60}};
 }
 
-void CheckTick(LocalTime target, LocalTime now, const ScheduleFields& f) {
+void CheckTick(Instant target, Instant now, const ScheduleFields& f) {
+  const LocalTime shownNow{now.time_since_epoch()};
   const morvane::CountdownTick tick = morvane::DecideCountdownTick(target, now);
-  if (target < now) {
-    if (!tick.shutdown) Fail("a passed moment does not shut down", f, now);
+  if (target < now && now - target <= seconds{2}) {
+    if (!tick.shutdown || tick.movedMoment) Fail("a moment just passed does not shut down", f, shownNow);
     return;
   }
-  if (tick.shutdown) Fail("shut down before the moment", f, now);
+  if (tick.shutdown) Fail("shut down before the moment, or long after it without warning", f, shownNow);
+  if (target < now) {
+    if (tick.movedMoment != now + seconds{15}) Fail("a moment long past is not moved to a full alert", f, shownNow);
+    target = *tick.movedMoment;
+  } else if (tick.movedMoment) {
+    Fail("a moment still ahead was moved", f, shownNow);
+  }
   const std::int64_t s = (target - now).count();
   std::string left;
   if (s >= 3600) {
@@ -125,8 +138,20 @@ void CheckTick(LocalTime target, LocalTime now, const ScheduleFields& f) {
   } else {
     left = std::to_string(s) + " seconds.";
   }
-  if (tick.line != "Shutdown after " + left) Fail("countdown line", f, now);
-  if (tick.alertNumber != (s <= 15 ? std::optional<std::int64_t>(s) : std::nullopt)) Fail("alert number", f, now);
+  if (tick.line != "Shutdown after " + left) Fail("countdown line", f, shownNow);
+  if (tick.alertNumber != (s <= 15 ? std::optional<std::int64_t>(s) : std::nullopt)) Fail("alert number", f, shownNow);
+}
+
+// In a zone with daylight saving the at-mode moment is the first instant whose reading is the
+// one set or later: the reading itself, or where the clocks land when they skip it.
+void CheckZonedAtMoment(const ScheduleFields& f, LocalTime wanted, Instant now) {
+  static const morvane::HeadlessTimeZone kNewYork{hours{-5}, hours{-4}, {3, 2, Sunday, hours{2}},
+                                                  {11, 1, Sunday, hours{2}}};
+  const Instant target = morvane::ShutdownMoment(f, now, kNewYork);
+  const LocalTime reads = kNewYork.toLocal(target);
+  if (reads < wanted || reads > wanted + hours{1} || kNewYork.toLocal(target - seconds{1}) >= wanted) {
+    Fail("zoned at-mode moment", f, LocalTime{now.time_since_epoch()});
+  }
 }
 
 // The input is read as lines: fields 3 to 9, the two colours, the present as seconds from
@@ -197,14 +222,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!messageOk) Fail("wrong message", f, now);
   }
 
-  const LocalTime target = morvane::ShutdownMoment(f, now);
+  const Instant target = morvane::ShutdownMoment(f, OnUtc(now), morvane::HeadlessTimeZone{});
   if (!got) {
-    if (target != want.target) Fail("shutdown moment", f, now);
-    if (target < now) Fail("accepted schedule lies in the past", f, now);
+    if (target != OnUtc(want.target)) Fail("shutdown moment", f, now);
+    if (target < OnUtc(now)) Fail("accepted schedule lies in the past", f, now);
+    // A short year is read in the century of the local date, which the zone may put in another.
+    if (atMode && f.atYear.size() > 2) CheckZonedAtMoment(f, want.target, OnUtc(now));
   }
-  CheckTick(target, now, f);
+  CheckTick(target, OnUtc(now), f);
   const std::int64_t offset = static_cast<std::int64_t>(Bits(in.line(14, "15")));
-  CheckTick(now + seconds{static_cast<std::int32_t>(offset)}, now, f);
-  CheckTick(now + seconds{offset % (std::int64_t{1} << 40)}, now, f);
+  CheckTick(OnUtc(now) + seconds{static_cast<std::int32_t>(offset)}, OnUtc(now), f);
+  CheckTick(OnUtc(now) + seconds{offset % (std::int64_t{1} << 40)}, OnUtc(now), f);
   return 0;
 }

@@ -72,7 +72,7 @@ TEST_F(AlertWindow, RunNowSavesAndPowersOffAtOnce) {
   tk().click(alert->runNowButton);
   ASSERT_GE(sys().calls.size(), 2u);
   EXPECT_EQ(std::vector<std::string>(sys().calls.end() - 2, sys().calls.end()),
-            (std::vector<std::string>{"ExitWindowsEx 13 0", "EndProcess"}));
+            (std::vector<std::string>{"RequestShutdown 13", "EndProcess"}));
   EXPECT_FALSE(settingsFile().empty());
 }
 

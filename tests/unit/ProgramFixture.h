@@ -18,13 +18,14 @@ inline LocalTime At(int y, unsigned m, unsigned d, int hh = 0, int mm = 0, int s
 
 class ProgramTest : public ::testing::Test {
  protected:
-  explicit ProgramTest(LocalTime start = At(2026, 12, 7, 10, 0, 0))
-      : platform(std::make_unique<HeadlessPlatform>(start)), program(std::make_unique<Program>(*platform)) {}
+  explicit ProgramTest(LocalTime start = At(2026, 12, 7, 10, 0, 0), HeadlessTimeZone zone = {})
+      : platform(std::make_unique<HeadlessPlatform>(start, zone)), program(std::make_unique<Program>(*platform)) {}
 
   HeadlessPlatform& p() { return *platform; }
   HeadlessToolkit& tk() { return platform->tk(); }
   HeadlessSystem& sys() { return platform->sys(); }
   void advance(std::int64_t ms) { tk().advance(ms); }
+  LocalTime localOf(Instant instant) { return sys().timeZone().toLocal(instant); }
   const std::string& settingsFile() { return sys().files["C:\\windows\\morvane.dll"]; }
 
   std::unique_ptr<HeadlessPlatform> platform;

@@ -2,6 +2,7 @@
 // locale's date pictures in the messages.
 #include <gtest/gtest.h>
 
+#include "platform/headless/HeadlessTimeZone.h"
 #include "schedule/Countdown.h"
 #include "schedule/LocaleText.h"
 #include "schedule/ShutdownMoment.h"
@@ -128,17 +129,59 @@ TEST(Validation, PastedTextThatIsNoNumberStopsSilently) {
   }
 }
 
-TEST(ShutdownMoment, AfterModeAddsToTheWholeSecondWithCalendarRollOver) {
-  const struct { LocalTime now; const char *h, *m; LocalTime expected; } rows[] = {
-      {At(2026, 5, 14, 23, 50, 0), "0", "15", At(2026, 5, 15, 0, 5, 0)},
-      {At(2026, 5, 14, 10, 0, 7), "25", "00", At(2026, 5, 15, 11, 0, 7)},
-      {At(2026, 5, 14, 10, 0, 0), "99", "59", At(2026, 5, 18, 13, 59, 0)},
-      {At(2026, 4, 30, 22, 0, 0), "3", "0", At(2026, 5, 1, 1, 0, 0)},
-      {At(2026, 12, 31, 23, 30, 5), "1", "0", At(2027, 1, 1, 0, 30, 5)},
-      {At(2028, 2, 28, 12, 0, 0), "24", "0", At(2028, 2, 29, 12, 0, 0)},
-      {At(2027, 2, 28, 12, 0, 0), "24", "0", At(2027, 3, 1, 12, 0, 0)},
+// Zones with both daylight-saving changes: New York's rule (the second Sunday of March to the
+// first Sunday of November, at 2:00) and Sydney's, south of the equator (the first Sunday of
+// October at 2:00 to the first Sunday of April at 3:00).
+const HeadlessTimeZone kUtc;
+const HeadlessTimeZone kNewYork{hours{-5}, hours{-4}, {3, 2, Sunday, hours{2}}, {11, 1, Sunday, hours{2}}};
+const HeadlessTimeZone kSydney{hours{10}, hours{11}, {10, 1, Sunday, hours{2}}, {4, 1, Sunday, hours{3}}};
+
+Instant Utc(int y, unsigned m, unsigned d, int hh = 0, int mm = 0, int ss = 0) {
+  return Instant{At(y, m, d, hh, mm, ss).time_since_epoch()};
+}
+const Instant kNowInstant = Utc(2026, 5, 14, 10, 20, 30);
+
+// The hours and minutes are real time: across a change the wall clock at the moment reads an
+// hour more or less than the sum of the fields.
+TEST(ShutdownMoment, AfterModeAddsRealTime) {
+  const struct { const HeadlessTimeZone& zone; LocalTime start; const char *h, *m; LocalTime reads; } rows[] = {
+      {kUtc, At(2026, 5, 14, 23, 50, 0), "0", "15", At(2026, 5, 15, 0, 5, 0)},
+      {kUtc, At(2026, 5, 14, 10, 0, 7), "25", "00", At(2026, 5, 15, 11, 0, 7)},
+      {kUtc, At(2026, 5, 14, 10, 0, 0), "99", "59", At(2026, 5, 18, 13, 59, 0)},
+      {kNewYork, At(2027, 3, 14, 1, 30, 0), "1", "30", At(2027, 3, 14, 4, 0, 0)},
+      {kNewYork, At(2027, 11, 7, 1, 30, 0), "1", "30", At(2027, 11, 7, 2, 0, 0)},  // from the first 1:30
+      {kNewYork, At(2027, 11, 6, 12, 0, 0), "24", "0", At(2027, 11, 7, 11, 0, 0)},
+      {kSydney, At(2027, 10, 3, 1, 0, 0), "2", "0", At(2027, 10, 3, 4, 0, 0)},
+      {kSydney, At(2027, 4, 4, 2, 30, 0), "0", "45", At(2027, 4, 4, 2, 15, 0)},  // from the first 2:30
   };
-  for (const auto& r : rows) EXPECT_EQ(ShutdownMoment(AfterMode(r.h, r.m), r.now), r.expected) << r.h << ":" << r.m;
+  for (const auto& r : rows) {
+    const Instant moment = ShutdownMoment(AfterMode(r.h, r.m), r.zone.toInstant(r.start), r.zone);
+    EXPECT_EQ(r.zone.toLocal(moment), r.reads) << r.h << ":" << r.m;
+  }
+}
+
+// The fields are read on the zone's wall clock. A time the clocks skip means the first instant
+// after the skip; a time they show twice, its first showing.
+TEST(ShutdownMoment, AtModeIsTheWallClockTimeInTheZone) {
+  const struct { const HeadlessTimeZone& zone; const char *y, *mo, *d, *h, *mi; Instant expected; } rows[] = {
+      {kUtc, "2026", "6", "1", "22", "30", Utc(2026, 6, 1, 22, 30)},
+      {kNewYork, "2027", "1", "15", "12", "0", Utc(2027, 1, 15, 17, 0)},
+      {kNewYork, "2027", "7", "1", "12", "0", Utc(2027, 7, 1, 16, 0)},
+      {kNewYork, "2027", "3", "14", "1", "59", Utc(2027, 3, 14, 6, 59)},
+      {kNewYork, "2027", "3", "14", "2", "0", Utc(2027, 3, 14, 7, 0)},  // skipped
+      {kNewYork, "2027", "3", "14", "2", "59", Utc(2027, 3, 14, 7, 0)},  // skipped
+      {kNewYork, "2027", "3", "14", "3", "0", Utc(2027, 3, 14, 7, 0)},
+      {kNewYork, "2027", "11", "7", "0", "59", Utc(2027, 11, 7, 4, 59)},
+      {kNewYork, "2027", "11", "7", "1", "0", Utc(2027, 11, 7, 5, 0)},  // shown twice
+      {kNewYork, "2027", "11", "7", "1", "59", Utc(2027, 11, 7, 5, 59)},  // shown twice
+      {kNewYork, "2027", "11", "7", "2", "0", Utc(2027, 11, 7, 7, 0)},
+      {kSydney, "2027", "10", "3", "2", "30", Utc(2027, 10, 2, 16, 0)},  // skipped
+      {kSydney, "2027", "4", "4", "2", "30", Utc(2027, 4, 3, 15, 30)},   // shown twice
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(ShutdownMoment(AtMode(r.y, r.mo, r.d, r.h, r.mi), kNowInstant, r.zone), r.expected)
+        << r.y << "-" << r.mo << "-" << r.d << " " << r.h << ":" << r.mi;
+  }
 }
 
 // The check and the moment read a short year the same way, so the accepted year is the one counted to.
@@ -146,14 +189,14 @@ TEST(ShutdownMoment, AtModeMomentAndTheYearReading) {
   const struct { const char* text; int year; } rows[] = {{"26", 2026}, {"7", 2007}, {"99", 2099}, {"2030", 2030}, {"150", 150}};
   for (const auto& r : rows) {
     ScheduleFields f = AtMode(r.text, "06", "1", "22", "30");
-    EXPECT_EQ(ShutdownMoment(f, kNow), At(r.year, 6, 1, 22, 30, 0)) << r.text;
+    EXPECT_EQ(ShutdownMoment(f, kNowInstant, kUtc), Utc(r.year, 6, 1, 22, 30, 0)) << r.text;
     EXPECT_EQ(ValidateSchedule(f, kNow, {}).has_value(), r.year < 2026) << r.text;
   }
   ScheduleFields bothBlack = AtMode("2026", "6", "1", "12", "0");
   bothBlack.afterWordColor = 0;
-  EXPECT_EQ(ShutdownMoment(bothBlack, kNow), At(2026, 6, 1, 12, 0, 0));
+  EXPECT_EQ(ShutdownMoment(bothBlack, kNowInstant, kUtc), Utc(2026, 6, 1, 12, 0, 0));
   bothBlack.afterWordColor = bothBlack.atWordColor = 255;
-  EXPECT_EQ(ShutdownMoment(bothBlack, kNow), At(2026, 5, 14, 11, 20, 30));
+  EXPECT_EQ(ShutdownMoment(bothBlack, kNowInstant, kUtc), Utc(2026, 5, 14, 11, 20, 30));
 }
 
 TEST(Countdown, LineAndAlertBySecondsLeft) {
@@ -164,20 +207,34 @@ TEST(Countdown, LineAndAlertBySecondsLeft) {
       {3'000'000'000, "833333 hours 20 minutes.", {}},  // beyond 32 bits
   };
   for (const auto& r : rows) {
-    CountdownTick tick = DecideCountdownTick(kNow + seconds{r.s}, kNow);
+    CountdownTick tick = DecideCountdownTick(kNowInstant + seconds{r.s}, kNowInstant);
     EXPECT_FALSE(tick.shutdown);
+    EXPECT_FALSE(tick.movedMoment);
     EXPECT_EQ(tick.line, std::string("Shutdown after ") + r.line);
     EXPECT_EQ(tick.alertNumber, r.alert) << r.s;
   }
 }
 
-// A moment reached by one tick (for one set less than a second ahead, the first) is passed
-// by the next; moving the clock forward passes it at once, moving it back adds time.
-TEST(Countdown, ShutsDownOnceTheMomentHasPassedOnTheWallClock) {
-  const LocalTime target = kNow + minutes{10};
-  EXPECT_TRUE(DecideCountdownTick(kNow, kNow + seconds{1}).shutdown);
-  EXPECT_TRUE(DecideCountdownTick(target, target + hours{1}).shutdown);
-  EXPECT_EQ(DecideCountdownTick(target, kNow - hours{2}).line, "Shutdown after 2 hours 10 minutes.");
+// A moment reached by one tick is passed by the next, or by a tick that came a second late:
+// that shuts down. A moment passed by more was slept through or jumped over by the clock: it
+// moves to a full alert count from now. A clock set back adds time.
+TEST(Countdown, AMomentLongPastIsAnnouncedBeforeAnythingHappens) {
+  const Instant moment = kNowInstant + minutes{10};
+  const struct { seconds past; bool shutdown; } rows[] = {
+      {seconds{1}, true}, {seconds{2}, true}, {seconds{3}, false}, {hours{2}, false}};
+  for (const auto& r : rows) {
+    const Instant now = moment + r.past;
+    CountdownTick tick = DecideCountdownTick(moment, now);
+    EXPECT_EQ(tick.shutdown, r.shutdown) << r.past.count();
+    if (r.shutdown) {
+      EXPECT_FALSE(tick.movedMoment);
+      continue;
+    }
+    EXPECT_EQ(tick.movedMoment, now + seconds{15});
+    EXPECT_EQ(tick.alertNumber, 15);
+    EXPECT_EQ(tick.line, "Shutdown after 15 seconds.");
+  }
+  EXPECT_EQ(DecideCountdownTick(moment, kNowInstant - hours{2}).line, "Shutdown after 2 hours 10 minutes.");
 }
 
 TEST(LocaleText, WindowsPictures) {

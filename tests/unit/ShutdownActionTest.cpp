@@ -1,5 +1,9 @@
-// The power-off request: the order of the system calls, the values passed and the records built.
+// The power-off request: the steps asked of the system by platform, and where a refusal stops them.
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/headless/HeadlessSystem.h"
 #include "platform/headless/VirtualClock.h"
@@ -8,40 +12,35 @@
 namespace morvane {
 namespace {
 
-// Keeps the version record as it was handed to the system.
-struct RecordingSystem : HeadlessSystem {
-  using HeadlessSystem::HeadlessSystem;
-  void getVersionEx(VersionRecord& record) override {
-    versionRecord = record;
-    HeadlessSystem::getVersionEx(record);
-  }
-  VersionRecord versionRecord{};
-};
-
-TEST(ShutdownAction, CallsAndRecordsByPlatformId) {
-  const std::vector<std::string> tokenCalls = {"GetCurrentProcess", "OpenProcessToken ffffffffffffffff 28",
-                                               "LookupPrivilegeValueA \"\" SeShutdownPrivilege",
-                                               "AdjustTokenPrivileges 7c 0 28"};
-  for (std::uint32_t id : {1u, 2u, 0u}) {
+TEST(ShutdownAction, StepsByPlatformAndTheFirstRefusalEndsThem) {
+  using Calls = std::vector<std::string>;
+  const struct {
+    std::uint32_t platformId;
+    std::optional<std::string> privilegeRefusal, shutdownRefusal;
+    Calls calls;
+    std::optional<std::string> refusal;
+  } rows[] = {
+      {1, {}, {}, {"PlatformId", "RequestShutdown 13", "EndProcess"}, {}},
+      {2, {}, {}, {"PlatformId", "EnableShutdownPrivilege", "RequestShutdown 13", "EndProcess"}, {}},
+      {0, {}, {}, {"PlatformId", "EnableShutdownPrivilege", "RequestShutdown 13", "EndProcess"}, {}},
+      {2, "Access is denied.", {}, {"PlatformId", "EnableShutdownPrivilege"}, "Access is denied."},
+      {2, {}, "A system shutdown is in progress.", {"PlatformId", "EnableShutdownPrivilege", "RequestShutdown 13"},
+       "A system shutdown is in progress."},
+      {1, "never asked", "Access is denied.", {"PlatformId", "RequestShutdown 13"}, "Access is denied."},
+  };
+  for (const auto& r : rows) {
     VirtualClock clock{std::chrono::local_days{std::chrono::year{2026} / 5 / 14}};
-    RecordingSystem system{clock};
-    system.platformId_ = id;
-    EXPECT_EQ(GetPlatformId(system), std::to_string(id));
-    system.calls.clear();
-    RequestPowerOff(system);
+    HeadlessSystem system{clock};
+    system.platformId_ = r.platformId;
+    system.privilegeRefusal = r.privilegeRefusal;
+    system.shutdownRefusal = r.shutdownRefusal;
 
-    std::vector<std::string> expected = {"GetVersionExA size=148"};
-    if (id != 1) expected.insert(expected.end(), tokenCalls.begin(), tokenCalls.end());
-    expected.insert(expected.end(), {"ExitWindowsEx 13 0", "EndProcess"});
-    EXPECT_EQ(system.calls, expected) << id;
-
-    VersionRecord version{148};
-    for (std::size_t i = 20; i < 148; ++i) version[i] = ' ';
-    EXPECT_EQ(system.versionRecord, version);
-    // Count 1, the LUID the headless lookup answers (0x00000001'00000013), enabled, a spare entry.
-    const TokenPrivilegesRecord token = {1, 0, 0, 0, 0x13, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0,
-                                         0, 0, 0, 0, 0,    0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(system.lastTokenRecord, id == 1 ? TokenPrivilegesRecord{} : token);
+    const SystemResult result = RequestPowerOff(system);
+    SCOPED_TRACE(r.platformId);
+    EXPECT_EQ(system.calls, r.calls);
+    EXPECT_EQ(result.done, !r.refusal);
+    EXPECT_EQ(system.ended, !r.refusal);
+    EXPECT_EQ(result.errorText, r.refusal.value_or(""));
   }
 }
 

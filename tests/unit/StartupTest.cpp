@@ -43,7 +43,7 @@ TEST_F(Start, ASecondInstanceOnlyTellsWhereTheFirstIs) {
   EXPECT_EQ(messages(), (std::vector<std::string>{
                             "Morvane is running... Move your mouse to the top of screen, you will see it."}));
   EXPECT_TRUE(sys().ended);
-  EXPECT_FALSE(called("ExitWindowsEx 13 0"));
+  EXPECT_FALSE(called("RequestShutdown 13"));
   EXPECT_EQ(program->existingMainBar(), nullptr);
   EXPECT_TRUE(sys().files.empty()) << "nothing read or written";
 }
@@ -51,7 +51,7 @@ TEST_F(Start, ASecondInstanceOnlyTellsWhereTheFirstIs) {
 TEST_F(Start, ShutdownInAnyCaseSavesTheInitialScheduleAndPowersOff) {
   run("ShutDown");
   EXPECT_EQ(settingsFile(), "21\r\n0\r\n1\r\n0\r\n 0 \r\n 8421504 \r\n");
-  EXPECT_TRUE(called("ExitWindowsEx 13 0"));
+  EXPECT_TRUE(called("RequestShutdown 13"));
   EXPECT_TRUE(sys().ended);
 }
 
@@ -63,7 +63,7 @@ TEST_F(Start, AfterFormStartsTheCountdownWithTheDigitsAsTyped) {
   EXPECT_EQ(bar->afterMinutes.text(), "30");
   EXPECT_TRUE(bar->visible());
   EXPECT_EQ(bar->startButton.Caption(), "Stop");
-  EXPECT_EQ(bar->moment, testing::At(2026, 12, 7, 11, 30, 0));
+  EXPECT_EQ(localOf(bar->moment), testing::At(2026, 12, 7, 11, 30, 0));
   EXPECT_EQ(settingsFile(), "21\r\n0\r\n01\r\n30\r\n 0 \r\n 8421504 \r\n");
 }
 
@@ -74,7 +74,7 @@ TEST_F(Start, AtTodayFormKeepsTodaysDate) {
   EXPECT_EQ(bar->atWord.foreColor(), 0u);
   EXPECT_EQ(bar->atHour.text(), "21");
   EXPECT_EQ(bar->atMinute.text(), "30");
-  EXPECT_EQ(bar->moment, testing::At(2026, 12, 7, 21, 30, 0));
+  EXPECT_EQ(localOf(bar->moment), testing::At(2026, 12, 7, 21, 30, 0));
 }
 
 TEST_F(Start, TimeWithSecondsIsReadAsADateAndTimeToday) {
@@ -93,7 +93,7 @@ TEST_F(Start, AQuotedDateAndTimeIsTheSameSchedule) {
   run("\"2026-12-24 18:05\"");
   MainBar* bar = program->existingMainBar();
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(bar->moment, testing::At(2026, 12, 24, 18, 5, 0));
+  EXPECT_EQ(localOf(bar->moment), testing::At(2026, 12, 24, 18, 5, 0));
   EXPECT_TRUE(messages().empty());
 }
 

@@ -46,7 +46,7 @@ class MainBar : public Window {
   void fixMoment();
   void stopCountdown();
   void countdownTick();
-  LocalTime moment{};
+  Instant moment{};
 
   // Docking, the blinking line and dragging.
   void blinkTick();

@@ -28,7 +28,10 @@ bool MainBar::validateFields() {
   return false;
 }
 
-void MainBar::fixMoment() { moment = morvane::ShutdownMoment(fields(), program_.system().now()); }
+void MainBar::fixMoment() {
+  System& system = program_.system();
+  moment = morvane::ShutdownMoment(fields(), system.currentInstant(), system.timeZone());
+}
 
 void MainBar::start() {
   if (!validateFields()) return;
@@ -62,10 +65,13 @@ void MainBar::stopCountdown() {
   countdownLine.setVisible(false);
 }
 
-// Each step of the tick is skipped on error and the next one runs.
+// Each step of the tick is skipped on error and the next one runs. The tick compares instants,
+// so a clock the user sets forward or back changes the time left, while a daylight-saving
+// change does not.
 void MainBar::countdownTick() {
   CountdownTick tick;
-  SkipOnError([&] { tick = DecideCountdownTick(moment, program_.system().now()); });
+  SkipOnError([&] { tick = DecideCountdownTick(moment, program_.system().currentInstant()); });
+  if (tick.movedMoment) moment = *tick.movedMoment;
   if (tick.shutdown) {
     DoShutdown(program_);
     return;

@@ -1,0 +1,84 @@
+// The calls that switch Windows off: the platform id, the shutdown privilege in the process
+// token, and the request itself. Each step reports a refusal in the system's own words.
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+#include "platform/win32/Win32System.h"
+
+namespace morvane {
+
+namespace {
+
+// The records in their published layouts: the version record with its 128-character
+// service-pack text, and token privileges with room for the shutdown privilege and a spare
+// entry (4 + 2 x 12 bytes).
+static_assert(sizeof(OSVERSIONINFOA) == 148);
+struct ShutdownTokenPrivileges {
+  DWORD count;
+  LUID_AND_ATTRIBUTES entries[2];
+};
+static_assert(sizeof(ShutdownTokenPrivileges) == 28);
+static_assert(offsetof(ShutdownTokenPrivileges, entries) == offsetof(TOKEN_PRIVILEGES, Privileges));
+
+constexpr DWORD kTokenAdjustPrivilegesOrQuery = TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY;  // 0x28
+static_assert(kTokenAdjustPrivilegesOrQuery == 0x28);
+
+// The system's sentence for an error code, in the user's language, without the line break
+// FormatMessage ends it with.
+std::string ErrorText(DWORD error) {
+  char* buffer = nullptr;
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+  std::string text = n > 0 && buffer ? std::string(buffer, n) : std::string();
+  if (buffer) LocalFree(buffer);
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) text.pop_back();
+  return text.empty() ? "Error " + std::to_string(error) + "." : text;
+}
+
+SystemResult Refused(DWORD error) { return SystemResult::Refused(ErrorText(error)); }
+
+}  // namespace
+
+std::uint32_t Win32System::platformId() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  for (char& c : version.szCSDVersion) c = ' ';
+  GetVersionExA(&version);
+  return version.dwPlatformId;
+}
+
+// AdjustTokenPrivileges succeeds even when it could not enable the privilege, and says so only
+// through ERROR_NOT_ALL_ASSIGNED, so the last error is read after a success as well.
+SystemResult Win32System::enableShutdownPrivilege() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), kTokenAdjustPrivilegesOrQuery, &token)) return Refused(GetLastError());
+
+  SystemResult result;
+  LUID luid{};
+  ShutdownTokenPrivileges next{};
+  ShutdownTokenPrivileges previous{};
+  DWORD returned = 0;
+  if (!LookupPrivilegeValueA("", "SeShutdownPrivilege", &luid)) {
+    result = Refused(GetLastError());
+  } else {
+    next.count = 1;
+    next.entries[0].Luid = luid;
+    next.entries[0].Attributes = SE_PRIVILEGE_ENABLED;
+    SetLastError(ERROR_SUCCESS);
+    const BOOL adjusted = AdjustTokenPrivileges(token, FALSE, reinterpret_cast<TOKEN_PRIVILEGES*>(&next), sizeof next,
+                                                reinterpret_cast<TOKEN_PRIVILEGES*>(&previous), &returned);
+    const DWORD error = GetLastError();
+    if (!adjusted || error == ERROR_NOT_ALL_ASSIGNED) result = Refused(error);
+  }
+  CloseHandle(token);
+  return result;
+}
+
+SystemResult Win32System::requestShutdown(std::uint32_t flags) {
+  if (!ExitWindowsEx(flags, 0)) return Refused(GetLastError());
+  return {};
+}
+
+}  // namespace morvane
