@@ -1,5 +1,6 @@
 // The clock on Windows: the instant from the system clock, and local time through the zone's
-// dynamic rules, which carry the daylight-saving dates of each year rather than only today's.
+// rules for the year in question, which carry that year's daylight-saving dates rather than
+// only today's.
 #include <windows.h>
 
 #include "platform/win32/Win32Clock.h"
@@ -51,15 +52,20 @@ Instant Win32System::currentInstant() {
   return Instant{seconds{ticks / kFileTimeTicksPerSecond - kSecondsFrom1601To1970}};
 }
 
-// Outside the years Windows converts, the zone's standard offset of today stands in.
+// GetTimeZoneInformationForYear with SystemTimeToTzSpecificLocalTime rather than
+// SystemTimeToTzSpecificLocalTimeEx: the same rules, and Wine implements only these. Outside
+// the years Windows converts, the zone's standard offset of today stands in.
 LocalTime Win32TimeZone::toLocal(Instant instant) const {
-  DYNAMIC_TIME_ZONE_INFORMATION zone{};
-  const bool known = GetDynamicTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID;
   SYSTEMTIME universal, local;
-  if (known && ToSystemTime(instant, universal) && SystemTimeToTzSpecificLocalTimeEx(&zone, &universal, &local)) {
-    return FromSystemTime(local);
+  TIME_ZONE_INFORMATION zone{};
+  if (ToSystemTime(instant, universal)) {
+    if (GetTimeZoneInformationForYear(universal.wYear, nullptr, &zone) &&
+        SystemTimeToTzSpecificLocalTime(&zone, &universal, &local)) {
+      return FromSystemTime(local);
+    }
   }
   // Bias is UTC minus local time, in minutes.
+  const bool known = GetTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID;
   return LocalTime{(instant - minutes{known ? zone.Bias : 0}).time_since_epoch()};
 }
 
