@@ -20,7 +20,6 @@ class HeadlessTimeZone : public TimeZone {
   };
 
   HeadlessTimeZone() = default;  // UTC all year
-  explicit HeadlessTimeZone(std::chrono::minutes standardOffset) : standard_(standardOffset) {}
   // Daylight saving from `daylightStarts` to `daylightEnds` each year; the start may fall later
   // in the year than the end, as south of the equator.
   HeadlessTimeZone(std::chrono::minutes standardOffset, std::chrono::minutes daylightOffset, Change daylightStarts,
