@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/TimeZone.h"
 #include "platform/geometry.h"
@@ -51,19 +52,33 @@ class System {
   virtual LocaleFormats localeFormats() = 0;
 
   // Places and the shell.
-  virtual std::string windowsDirectory() = 0;  // what GetWindowsDirectoryA reports
+  virtual std::string windowsDirectory() = 0;  // what GetWindowsDirectory reports
   virtual std::string localAppDataDirectory() = 0;
   virtual std::string executableFolder() = 0;
   virtual void shellOpen(const std::string& verb, const std::string& file) = 0;
 
-  // Files, as the settings need them.
+  // Files, as the settings need them. Paths and names are UTF-8.
   virtual bool isNormalFile(const std::string& path) = 0;
+  // Nothing when the file cannot be opened or a read fails part way.
   virtual std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) = 0;
-  // Writes a temporary file beside the target, flushes it and puts it in the target's place,
-  // so the target always holds either its old or its new content. False when it could not.
-  virtual bool replaceFile(const std::string& path, std::string_view bytes) = 0;
+  // Writes the bytes to `temporary` (a name beside the target), flushes it and puts it in the
+  // target's place, so the target always holds either its old or its new content. The
+  // temporary file is gone afterwards unless the process died on the way. False when it
+  // could not.
+  virtual bool replaceFile(const std::string& path, const std::string& temporary, std::string_view bytes) = 0;
   virtual bool createDirectory(const std::string& path) = 0;  // true when it exists afterwards
   virtual std::optional<std::int64_t> modifiedTime(const std::string& path) = 0;
+  // The names (not paths) of the normal files in `folder` whose names begin with `prefix`,
+  // compared without regard to case.
+  virtual std::vector<std::string> filesStartingWith(const std::string& folder, const std::string& prefix) = 0;
+  virtual bool deleteFile(const std::string& path) = 0;
+  // Text kept in files in the system's ANSI code page, turned into UTF-8 and back.
+  virtual std::string textFromAnsi(std::string_view bytes) = 0;
+  virtual std::string textToAnsi(std::string_view text) = 0;
+
+  // This process and the others, as far as leftover files of theirs need telling apart.
+  virtual std::uint32_t processId() = 0;
+  virtual bool processRunning(std::uint32_t id) = 0;  // true also for a process not ours to look into
 
   // Switching the machine off.
   virtual std::uint32_t platformId() = 0;  // 1: the Windows 95 family, which has no privileges

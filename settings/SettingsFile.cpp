@@ -1,8 +1,11 @@
 // Saving and loading the settings file. It lives in the Windows directory; where that cannot be
 // written (an ordinary user on a modern Windows), a copy under the user's local application data
-// takes its place.
+// takes its place. The four field lines are kept in the system's ANSI code page.
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -12,35 +15,74 @@ namespace morvane {
 
 namespace {
 
+constexpr std::string_view kFileName = "morvane.dll";
+// What saves before per-process names wrote to; only an older build can still be holding it.
+constexpr std::string_view kSharedTemporaryName = "morvane.dll.new";
+
 std::string UserSettingsFolder(System& system) {
   std::string base = system.localAppDataDirectory();
   return base.empty() ? std::string() : base + "\\Morvane";
 }
 
+std::string LowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
+}
+
+// The process id in a name "morvane.dll.<id>.new", compared without regard to case as the
+// file system compares names; nothing for any other name.
+std::optional<std::uint32_t> TemporaryOwner(std::string_view name) {
+  const std::string lower = LowerCase(name);
+  const std::string prefix = std::string(kFileName) + ".";
+  constexpr std::string_view kSuffix = ".new";
+  if (lower.size() <= prefix.size() + kSuffix.size() || lower.rfind(prefix, 0) != 0 ||
+      lower.compare(lower.size() - kSuffix.size(), kSuffix.size(), kSuffix) != 0) {
+    return std::nullopt;
+  }
+  const std::string_view digits =
+      std::string_view(lower).substr(prefix.size(), lower.size() - prefix.size() - kSuffix.size());
+  if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
+  std::uint32_t id = 0;
+  auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), id);
+  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+  return id;
+}
+
+bool Replace(System& system, const std::string& path, const std::string& bytes) {
+  return system.replaceFile(path, SettingsTemporaryPath(system, path), bytes);
+}
+
 }  // namespace
 
-std::string SettingsPath(System& system) { return system.windowsDirectory() + "\\morvane.dll"; }
+std::string SettingsPath(System& system) { return system.windowsDirectory() + "\\" + std::string(kFileName); }
 
 std::string UserSettingsPath(System& system) {
   std::string folder = UserSettingsFolder(system);
-  return folder.empty() ? std::string() : folder + "\\morvane.dll";
+  return folder.empty() ? std::string() : folder + "\\" + std::string(kFileName);
+}
+
+// One name per process: two bars saving at once (two users on one machine) never write
+// the same temporary file or remove each other's.
+std::string SettingsTemporaryPath(System& system, const std::string& target) {
+  return target + "." + std::to_string(system.processId()) + ".new";
 }
 
 // The callers (Start, Quit, the shutdown) go on with their own work whatever happens here.
 bool SaveSettingsFile(System& system, const SettingsValues& values) {
   try {
-    const std::string bytes = FormatSettings(values);
-    if (system.replaceFile(SettingsPath(system), bytes)) return true;
+    const std::string bytes = system.textToAnsi(FormatSettings(values));
+    if (Replace(system, SettingsPath(system), bytes)) return true;
     std::string folder = UserSettingsFolder(system);
     if (folder.empty() || !system.createDirectory(folder)) return false;
-    return system.replaceFile(UserSettingsPath(system), bytes);
+    return Replace(system, UserSettingsPath(system), bytes);
   } catch (...) {
     return false;
   }
 }
 
 // With both files present the newer one holds the last schedule; on a tie the Windows
-// directory's file wins. If the chosen file cannot be read, the other one is tried.
+// directory's file wins. A file that cannot be read counts as missing: the other is tried.
 void LoadSettingsFile(System& system, SettingsValues& values) {
   try {
     struct Candidate {
@@ -56,12 +98,37 @@ void LoadSettingsFile(System& system, SettingsValues& values) {
     if (candidates.size() == 2 && candidates[1].time > candidates[0].time) std::swap(candidates[0], candidates[1]);
     for (const Candidate& candidate : candidates) {
       if (std::optional<std::string> bytes = system.readFile(candidate.path, kSettingsReadLimit)) {
-        ApplySettingsText(std::string_view(*bytes).substr(0, kSettingsReadLimit), values);
+        // Line ends, digits, signs and blanks are the same bytes in every ANSI code page and
+        // in UTF-8, so the whole text can be turned into the fields' UTF-8 before it is split.
+        ApplySettingsText(system.textFromAnsi(std::string_view(*bytes).substr(0, kSettingsReadLimit)), values);
+        SelectOneMode(values);
         return;
       }
     }
   } catch (...) {
     // An unreadable settings file leaves the values as they were.
+  }
+}
+
+// A save that was cut short (the process killed between writing and renaming) leaves its
+// temporary file behind. A file is removed only when no save can still be using it: its
+// process has ended, or it is this process's own name (nothing has been saved yet at
+// start-up). A running process's file is left alone even if that process merely reuses the
+// id of the one that wrote it; a later start removes it once that process has ended. The
+// shared name of older builds is removed outright: its writer holds it open without sharing
+// until it renames it, so a delete in the middle of such a save fails and harms nothing.
+void RemoveStaleSettingsFiles(System& system) {
+  const std::uint32_t self = system.processId();
+  const std::string prefix = std::string(kFileName) + ".";
+  for (const std::string& folder : {system.windowsDirectory(), UserSettingsFolder(system)}) {
+    if (folder.empty()) continue;
+    for (const std::string& name : system.filesStartingWith(folder, prefix)) {
+      bool stale = LowerCase(name) == kSharedTemporaryName;
+      if (std::optional<std::uint32_t> owner = TemporaryOwner(name)) {
+        stale = *owner == self || !system.processRunning(*owner);
+      }
+      if (stale) system.deleteFile(folder + "\\" + name);
+    }
   }
 }
 

@@ -14,8 +14,12 @@ inline constexpr std::size_t kSettingsReadLimit = 64 * 1024;
 
 std::string SettingsPath(System& system);
 std::string UserSettingsPath(System& system);  // used when the Windows directory refuses the file
+// The name this process writes a new settings file under before it takes the file's place.
+std::string SettingsTemporaryPath(System& system, const std::string& target);
 
 bool SaveSettingsFile(System& system, const SettingsValues& values);
 void LoadSettingsFile(System& system, SettingsValues& values);
+// Removes the temporary files that saves of ended processes left in both settings folders.
+void RemoveStaleSettingsFiles(System& system);
 
 }  // namespace morvane

@@ -3,6 +3,8 @@
 
 #include <limits>
 
+#include "schedule/ScheduleFields.h"
+
 namespace morvane {
 
 namespace {
@@ -25,6 +27,9 @@ std::string ColorText(std::int32_t value) {
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+constexpr std::int32_t kSelectedColour = 0;
+constexpr std::int32_t kUnselectedColour = 8421504;  // grey
 
 }  // namespace
 
@@ -75,6 +80,19 @@ void ApplySettingsText(std::string_view bytes, SettingsValues& into) {
       *colors[line - 4] = *color;
     }
   }
+}
+
+// The bar lays its fields out by the "after" label's colour, while the checks and the
+// shutdown moment go by the "at" label's; a pair that selects both modes or neither (only an
+// edited file holds one) would show one mode and schedule the other. The "after" label's
+// colour decides, and the "at" label's is made its counterpart.
+void SelectOneMode(SettingsValues& values) {
+  ScheduleFields colours;
+  colours.afterWordColor = static_cast<Color>(values.afterWordColor);
+  colours.atWordColor = static_cast<Color>(values.atWordColor);
+  const bool showsAfter = ShowsAfterMode(colours.afterWordColor);
+  if (showsAfter != ChecksAtMode(colours)) return;
+  values.atWordColor = showsAfter ? kUnselectedColour : kSelectedColour;
 }
 
 }  // namespace morvane

@@ -17,5 +17,7 @@ std::string FormatSettings(const SettingsValues& values);
 // Reads up to six lines over the values; what is missing or unreadable keeps its value.
 void ApplySettingsText(std::string_view bytes, SettingsValues& into);
 std::optional<std::int32_t> ParseColorLine(std::string_view line);
+// Makes the two colours select exactly one mode, the one the bar shows.
+void SelectOneMode(SettingsValues& values);
 
 }  // namespace morvane

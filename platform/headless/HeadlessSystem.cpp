@@ -1,6 +1,8 @@
 // Recorded system services for native tests.
 #include "platform/headless/HeadlessSystem.h"
 
+#include <cctype>
+
 #include "platform/headless/VirtualClock.h"
 
 namespace morvane {
@@ -35,18 +37,26 @@ bool HeadlessSystem::isNormalFile(const std::string& path) { return files.count(
 std::optional<std::string> HeadlessSystem::readFile(const std::string& path, std::size_t maxBytes) {
   lastReadLimit = maxBytes;
   auto it = files.find(path);
-  if (it == files.end()) return std::nullopt;
+  if (it == files.end() || unreadableFiles.count(path)) return std::nullopt;
   return it->second.substr(0, maxBytes);
 }
 
-bool HeadlessSystem::replaceFile(const std::string& path, std::string_view bytes) {
-  std::string dir = ParentOf(path);
-  if (!directories.count(dir)) return false;
+bool HeadlessSystem::replaceFile(const std::string& path, const std::string& temporary, std::string_view bytes) {
+  std::string dir = ParentOf(temporary);
+  if (!directories.count(dir) || dir != ParentOf(path)) return false;
   for (const std::string& ro : readOnlyDirectories) {
     if (dir == ro || dir.rfind(ro + "\\", 0) == 0) return false;
   }
-  files[path] = std::string(bytes);
-  fileTimes[path] = ++writeCounter_;
+  files[temporary] = std::string(bytes);
+  fileTimes[temporary] = ++writeCounter_;
+  if (dieBeforeRename) {
+    dieBeforeRename = false;
+    throw ProcessDied();
+  }
+  files[path] = std::move(files[temporary]);
+  fileTimes[path] = fileTimes[temporary];
+  files.erase(temporary);
+  fileTimes.erase(temporary);
   return true;
 }
 
@@ -63,6 +73,59 @@ std::optional<std::int64_t> HeadlessSystem::modifiedTime(const std::string& path
   auto it = fileTimes.find(path);
   if (it == fileTimes.end()) return files.count(path) ? std::optional<std::int64_t>(0) : std::nullopt;
   return it->second;
+}
+
+std::vector<std::string> HeadlessSystem::filesStartingWith(const std::string& folder, const std::string& prefix) {
+  auto lower = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+  };
+  std::vector<std::string> names;
+  for (const auto& [path, bytes] : files) {
+    if (ParentOf(path) != folder) continue;
+    std::string name = path.substr(folder.size() + 1);
+    if (lower(name).rfind(lower(prefix), 0) == 0) names.push_back(name);
+  }
+  return names;
+}
+
+bool HeadlessSystem::deleteFile(const std::string& path) {
+  calls.push_back("DeleteFile " + path);
+  fileTimes.erase(path);
+  return files.erase(path) != 0;
+}
+
+std::string HeadlessSystem::textFromAnsi(std::string_view bytes) {
+  if (!latin1CodePage) return std::string(bytes);
+  std::string text;
+  for (unsigned char c : bytes) {
+    if (c < 0x80) {
+      text += static_cast<char>(c);
+    } else {
+      text += static_cast<char>(0xC0 | c >> 6);
+      text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return text;
+}
+
+std::string HeadlessSystem::textToAnsi(std::string_view text) {
+  if (!latin1CodePage) return std::string(text);
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    const bool twoByteLatin1 = (lead == 0xC2 || lead == 0xC3) && i + 1 < text.size();
+    if (length == 1) {
+      bytes += static_cast<char>(lead);
+    } else if (twoByteLatin1) {
+      bytes += static_cast<char>((lead & 0x03) << 6 | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
+    } else {
+      bytes += '?';
+    }
+    i += length;
+  }
+  return bytes;
 }
 
 std::uint32_t HeadlessSystem::platformId() {

@@ -14,6 +14,8 @@ namespace morvane {
 
 class VirtualClock;
 
+struct ProcessDied {};
+
 class HeadlessSystem : public System {
  public:
   explicit HeadlessSystem(VirtualClock& clock);
@@ -34,9 +36,15 @@ class HeadlessSystem : public System {
 
   bool isNormalFile(const std::string& path) override;
   std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
-  bool replaceFile(const std::string& path, std::string_view bytes) override;
+  bool replaceFile(const std::string& path, const std::string& temporary, std::string_view bytes) override;
   bool createDirectory(const std::string& path) override;
   std::optional<std::int64_t> modifiedTime(const std::string& path) override;
+  std::vector<std::string> filesStartingWith(const std::string& folder, const std::string& prefix) override;
+  bool deleteFile(const std::string& path) override;
+  std::string textFromAnsi(std::string_view bytes) override;
+  std::string textToAnsi(std::string_view text) override;
+  std::uint32_t processId() override { return processId_; }
+  bool processRunning(std::uint32_t id) override { return id == processId_ || runningProcesses.count(id) != 0; }
 
   std::uint32_t platformId() override;
   SystemResult enableShutdownPrivilege() override;
@@ -59,6 +67,15 @@ class HeadlessSystem : public System {
   std::map<std::string, std::string> files;   // path -> bytes
   std::map<std::string, std::int64_t> fileTimes;
   std::set<std::string> directories;
+  std::set<std::string> unreadableFiles;  // present, but every read of them fails
+  // The next replace writes its temporary file and throws ProcessDied, so that nothing after
+  // it runs, as if the process had been killed there.
+  bool dieBeforeRename = false;
+  // The ANSI code page: UTF-8 itself unless set to Latin-1, where each byte is the character
+  // of that number and a character past 255 is written as '?'.
+  bool latin1CodePage = false;
+  std::uint32_t processId_ = 1000;
+  std::set<std::uint32_t> runningProcesses;  // besides this one
 
   // What the program did.
   // Operating-system requests in order: "PlatformId", "EnableShutdownPrivilege",

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Win32System.h"
 #include "platform/win32/Win32Toolkit.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 class Win32Platform : public Platform {
  public:
-  Win32Platform() : toolkit_(GetModuleHandleA(nullptr)) {}
+  Win32Platform() : toolkit_(GetModuleHandleW(nullptr)) {}
   System& system() override { return system_; }
   Toolkit& toolkit() override { return toolkit_; }
 
@@ -22,6 +23,10 @@ class Win32Platform : public Platform {
 
 }  // namespace
 
-std::unique_ptr<Platform> CreatePlatform() { return std::make_unique<Win32Platform>(); }
+// Before anything else can load a library, the search is limited to the system folder.
+std::unique_ptr<Platform> CreatePlatform() {
+  RestrictLibrarySearch();
+  return std::make_unique<Win32Platform>();
+}
 
 }  // namespace morvane

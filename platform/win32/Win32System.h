@@ -29,9 +29,15 @@ class Win32System : public System {
 
   bool isNormalFile(const std::string& path) override;
   std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
-  bool replaceFile(const std::string& path, std::string_view bytes) override;
+  bool replaceFile(const std::string& path, const std::string& temporary, std::string_view bytes) override;
   bool createDirectory(const std::string& path) override;
   std::optional<std::int64_t> modifiedTime(const std::string& path) override;
+  std::vector<std::string> filesStartingWith(const std::string& folder, const std::string& prefix) override;
+  bool deleteFile(const std::string& path) override;
+  std::string textFromAnsi(std::string_view bytes) override;
+  std::string textToAnsi(std::string_view text) override;
+  std::uint32_t processId() override;
+  bool processRunning(std::uint32_t id) override;
 
   // Win32PowerOff.cpp
   std::uint32_t platformId() override;

@@ -9,7 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/SettingsFile.h"
 #include "settings/SettingsText.h"
+
+// The fuzzer's -max_len (tests/fuzz/CMakeLists.txt) is the loader's read limit: every file
+// the loader can see is an input here.
+static_assert(morvane::kSettingsReadLimit == 65536);
 
 namespace {
 
@@ -92,6 +97,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string* t : {&read.atHour, &read.atMinute, &read.afterHours, &read.afterMinutes}) {
     Check(!HasLineBreak(*t), "a line break inside a read field", bytes);
   }
+
+  // Loading then makes the colours select one mode, the one the "after" colour shows, and
+  // leaves a pair that already does as it is.
+  SettingsValues selected = read;
+  morvane::SelectOneMode(selected);
+  Check(selected.afterWordColor == read.afterWordColor, "the after colour changed", bytes);
+  Check((selected.afterWordColor == 0) != (selected.atWordColor == 0), "not exactly one mode", bytes);
+  Check((read.afterWordColor == 0) == (read.atWordColor == 0) || selected.atWordColor == read.atWordColor,
+        "a pair selecting one mode changed", bytes);
 
   // What the program writes is six CR LF lines that read back to the very same values,
   // whatever they are read over.

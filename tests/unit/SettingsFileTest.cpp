@@ -90,11 +90,11 @@ TEST_F(SettingsFile, LoadsTheNewerOfTwoFilesOrNothing) {
   EXPECT_EQ(Show(values), Show(V("1", "2", "3", "4", 5, 6)));
 
   system.directories.insert(userFolder);
-  system.replaceFile(userFile, FormatSettings(V("1", "1", "1", "1")));
-  system.replaceFile(windowsFile, FormatSettings(V("2", "2", "2", "2")));
+  system.replaceFile(userFile, userFile + ".1.new", FormatSettings(V("1", "1", "1", "1")));
+  system.replaceFile(windowsFile, windowsFile + ".1.new", FormatSettings(V("2", "2", "2", "2")));
   LoadSettingsFile(system, values);
   EXPECT_EQ(values.atHour, "2");
-  system.replaceFile(userFile, FormatSettings(V("3", "3", "3", "3")));
+  system.replaceFile(userFile, userFile + ".1.new", FormatSettings(V("3", "3", "3", "3")));
   LoadSettingsFile(system, values);
   EXPECT_EQ(values.atHour, "3");
 }
