@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/win32/WideText.h"
+
 namespace morvane {
 
 namespace {
@@ -55,9 +57,9 @@ HFONT FontHandle(const Font& font) {
   // (Wine draws its 24 pt as small, gapped digits) Arial, its scalable look-alike, stands in.
   std::string face = font.face;
   if (face == "MS Sans Serif" && font.points > 14) face = "Arial";
-  HFONT handle = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
+  HFONT handle = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
                              static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Widen(face).c_str());
   if (!handle) handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fonts[{font}] = handle;
   return handle;
@@ -105,7 +107,8 @@ void GdiSurface::text(Point topLeft, std::string_view text, const Font& font, Co
   HGDIOBJ old = SelectObject(dc_, FontHandle(font));
   SetBkMode(dc_, TRANSPARENT);
   SetTextColor(dc_, colour);
-  TextOutA(dc_, topLeft.x, topLeft.y, text.data(), static_cast<int>(text.size()));
+  const std::wstring wide = Widen(text);
+  TextOutW(dc_, topLeft.x, topLeft.y, wide.c_str(), static_cast<int>(wide.size()));
   SelectObject(dc_, old);
 }
 
@@ -115,7 +118,13 @@ BitmapSurface::BitmapSurface(int width, int height)
   dc_ = CreateCompatibleDC(screen);
   bitmap_ = CreateCompatibleBitmap(screen, width > 0 ? width : 1, height > 0 ? height : 1);
   ReleaseDC(nullptr, screen);
-  if (!dc_ || !bitmap_) throw std::runtime_error("no memory for an off-screen bitmap");
+  // The destructor does not run when the constructor throws: whichever half was made goes
+  // back here, or every paint that fails would leak it.
+  if (!dc_ || !bitmap_) {
+    if (bitmap_) DeleteObject(bitmap_);
+    if (dc_) DeleteDC(dc_);
+    throw std::runtime_error("no memory for an off-screen bitmap");
+  }
   previous_ = SelectObject(dc_, bitmap_);
   surface_ = GdiSurface(dc_, width, height);
 }
