@@ -6,6 +6,7 @@
 
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/Win32Peers.h"
+#include "platform/win32/WideText.h"
 
 namespace morvane {
 
@@ -15,7 +16,7 @@ namespace {
 
 HCURSOR HandCursor(HINSTANCE instance) {
   static HCURSOR hand = nullptr;
-  if (!hand) hand = LoadCursorA(instance, MAKEINTRESOURCEA(2));
+  if (!hand) hand = LoadCursorW(instance, MAKEINTRESOURCEW(2));
   if (!hand) hand = LoadCursor(nullptr, IDC_HAND);
   return hand;
 }
@@ -26,22 +27,22 @@ HCURSOR HandCursor(HINSTANCE instance) {
 Win32ControlPeerBase::~Win32ControlPeerBase() {
   if (hwnd_) {
     HWND hwnd = hwnd_;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
     DestroyWindow(hwnd);
   }
 }
 
-void Win32ControlPeerBase::create(const char* className, DWORD style, DWORD exStyle) {
+void Win32ControlPeerBase::create(const wchar_t* className, DWORD style, DWORD exStyle) {
   Rect b = control_.bounds();
   style |= WS_CHILD | WS_CLIPSIBLINGS;
   if (control_.visible()) style |= WS_VISIBLE;
   if (!control_.enabled()) style |= WS_DISABLED;
-  HWND created = CreateWindowExA(exStyle, className, control_.text().c_str(), style, b.x, b.y, b.w, b.h,
+  HWND created = CreateWindowExW(exStyle, className, Widen(control_.text()).c_str(), style, b.x, b.y, b.w, b.h,
                                  ParentHandle(control_), nullptr, toolkit_.instance(), static_cast<Win32Peer*>(this));
   if (!created) throw std::runtime_error("a control could not be created");
   hwnd_ = created;
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control_.font())), FALSE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control_.font())), FALSE);
 }
 
 bool Win32ControlPeerBase::dispatch(const std::function<void()>& notify) {
@@ -53,7 +54,7 @@ bool Win32ControlPeerBase::dispatch(const std::function<void()>& notify) {
 void Win32ControlPeerBase::apply(Prop what) {
   switch (what) {
     case Prop::Text:
-      SetWindowTextA(hwnd_, control_.text().c_str());
+      SetWindowTextW(hwnd_, Widen(control_.text()).c_str());
       InvalidateRect(hwnd_, nullptr, FALSE);
       break;
     case Prop::Visible:
@@ -69,7 +70,7 @@ void Win32ControlPeerBase::apply(Prop what) {
       break;
     }
     case Prop::Font:
-      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control_.font())), TRUE);
+      SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control_.font())), TRUE);
       break;
     case Prop::Focus:
       SetFocus(hwnd_);
@@ -102,16 +103,17 @@ void Win32ControlPeerBase::hovered(UINT message, WPARAM wParam, LPARAM lParam) {
   auto* owner = dynamic_cast<Win32WindowPeer*>(control_.owner().peer());
   HWND tips = owner ? owner->tooltips() : nullptr;
   if (!tips) return;
-  TOOLINFOA info{};
+  std::wstring text = Widen(control_.tooltip());  // the tip keeps a copy of its own
+  TOOLINFOW info{};
   info.cbSize = sizeof info;
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   info.hwnd = owner->hwnd();
   info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-  info.lpszText = const_cast<char*>(control_.tooltip().c_str());
-  SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  info.lpszText = text.data();
+  SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
   tooltipAdded_ = true;
   MSG msg{hwnd_, message, wParam, lParam, 0, {}};
-  SendMessageA(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  SendMessageW(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 // Text fields are real EDIT controls; everything else draws itself.

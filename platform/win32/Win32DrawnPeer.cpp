@@ -6,13 +6,14 @@
 #include "platform/OffsetSurface.h"
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/Win32Peers.h"
+#include "platform/win32/WideText.h"
 
 namespace morvane {
 
 class Win32DrawnPeer : public Win32ControlPeerBase {
  public:
   Win32DrawnPeer(Win32Toolkit& toolkit, Control& control) : Win32ControlPeerBase(toolkit, control) {
-    const char* cls = Win32Toolkit::kLabelClass;
+    const wchar_t* cls = Win32Toolkit::kLabelClass;
     switch (control.kind()) {
       case Control::Kind::Line: cls = Win32Toolkit::kLineClass; break;
       case Control::Kind::Picture: cls = Win32Toolkit::kPictureClass; break;
@@ -65,7 +66,7 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
       default:
         break;
     }
-    return DefWindowProcA(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
   }
 
  private:
@@ -121,7 +122,8 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, control_.foreColor());
     UINT format = DT_NOPREFIX | DT_WORDBREAK | (control_.align() == Align::Center ? DT_CENTER : DT_LEFT);
-    DrawTextA(dc, control_.text().c_str(), static_cast<int>(control_.text().size()), &client, format);
+    const std::wstring text = Widen(control_.text());
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, format);
     SelectObject(dc, old);
   }
 

@@ -2,10 +2,12 @@
 // (a handler may discard a character) and a paste passes the field's own filter.
 #include <windows.h>
 
-#include <cstring>
+#include <algorithm>
+#include <cwchar>
 
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/Win32Peers.h"
+#include "platform/win32/WideText.h"
 
 namespace morvane {
 
@@ -17,34 +19,34 @@ class Win32EditPeer : public Win32ControlPeerBase {
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (control.visible()) style |= WS_VISIBLE;
     if (!control.enabled()) style |= WS_DISABLED;
-    hwnd_ = CreateWindowExA(0, "EDIT", control.text().c_str(), style, b.x, b.y, b.w, b.h, ParentHandle(control),
+    hwnd_ = CreateWindowExW(0, L"EDIT", Widen(control.text()).c_str(), style, b.x, b.y, b.w, b.h, ParentHandle(control),
                             nullptr, toolkit.instance(), nullptr);
     if (!hwnd_) throw std::runtime_error("a text field could not be created");
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<Win32Peer*>(this)));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<Win32Peer*>(this)));
     oldProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32EditPeer::EditProc)));
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control.font())), FALSE);
-    if (control.maxLength() > 0) SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength()), 0);
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32EditPeer::EditProc)));
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control.font())), FALSE);
+    if (control.maxLength() > 0) SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength()), 0);
   }
 
   ~Win32EditPeer() override {
     if (hwnd_) {
-      SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
-      SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     }
   }
 
   void apply(Prop what) override {
     switch (what) {
       case Prop::MaxLength:
-        SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(control_.maxLength()), 0);
+        SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(control_.maxLength()), 0);
         break;
       case Prop::Selection:
-        SendMessageA(hwnd_, EM_SETSEL, static_cast<WPARAM>(control_.selStart()),
+        SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(control_.selStart()),
                      static_cast<LPARAM>(control_.selStart() + control_.selLength()));
         break;
       case Prop::Text:
-        SetWindowTextA(hwnd_, control_.text().c_str());
+        SetWindowTextW(hwnd_, Widen(control_.text()).c_str());
         break;
       default:
         Win32ControlPeerBase::apply(what);
@@ -59,18 +61,18 @@ class Win32EditPeer : public Win32ControlPeerBase {
         int code = static_cast<int>(wParam), shift = ShiftMask();
         if (!dispatch([&] { c->hostKeyDown(code, shift); })) return 0;
         if (code == 0) return 0;
-        return CallWindowProcA(oldProc_, hwnd_, message, static_cast<WPARAM>(code), lParam);
+        return CallWindowProcW(oldProc_, hwnd_, message, static_cast<WPARAM>(code), lParam);
       }
       case WM_CHAR: {
         int ascii = static_cast<int>(wParam);
         if (!dispatch([&] { c->hostKeyPress(ascii); })) return 0;
         if (ascii == 0) return 0;
-        LRESULT r = CallWindowProcA(oldProc_, hwnd_, message, static_cast<WPARAM>(ascii), lParam);
+        LRESULT r = CallWindowProcW(oldProc_, hwnd_, message, static_cast<WPARAM>(ascii), lParam);
         syncSelection();
         return r;
       }
       case WM_KEYUP: {
-        LRESULT r = CallWindowProcA(oldProc_, hwnd_, message, wParam, lParam);
+        LRESULT r = CallWindowProcW(oldProc_, hwnd_, message, wParam, lParam);
         syncSelection();
         int code = static_cast<int>(wParam), shift = ShiftMask();
         dispatch([&] { c->hostKeyUp(code, shift); });
@@ -86,36 +88,39 @@ class Win32EditPeer : public Win32ControlPeerBase {
         control_.hostFocusChanged(message == WM_SETFOCUS);
         break;
       case WM_LBUTTONUP: {
-        LRESULT r = CallWindowProcA(oldProc_, hwnd_, message, wParam, lParam);
+        LRESULT r = CallWindowProcW(oldProc_, hwnd_, message, wParam, lParam);
         syncSelection();
         return r;
       }
       default:
         break;
     }
-    return CallWindowProcA(oldProc_, hwnd_, message, wParam, lParam);
+    return CallWindowProcW(oldProc_, hwnd_, message, wParam, lParam);
   }
 
  private:
   static LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* peer = dynamic_cast<Win32EditPeer*>(reinterpret_cast<Win32Peer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
-    if (!peer) return DefWindowProcA(hwnd, message, wParam, lParam);
+    auto* peer = dynamic_cast<Win32EditPeer*>(reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
+    if (!peer) return DefWindowProcW(hwnd, message, wParam, lParam);
     return peer->handle(message, wParam, lParam);
   }
 
   void syncSelection() {
     DWORD start = 0, end = 0;
-    SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     control_.hostSelectionChanged(static_cast<int>(start), static_cast<int>(end - start));
   }
 
-  // Pasted text passes the field's own filter before it goes in.
+  // Pasted text passes the field's own filter before it goes in. The clipboard's block need
+  // not hold a terminating zero, so the text is looked for only within the block's size
+  // (and the first 4096 characters).
   void paste() {
     std::string text;
     if (OpenClipboard(hwnd_)) {
-      if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
-          text.assign(chars, strnlen(chars, 4096));
+      if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+          const std::size_t room = std::min<std::size_t>(GlobalSize(data) / sizeof(wchar_t), 4096);
+          text = Narrow(std::wstring_view(chars, wcsnlen(chars, room)));
           GlobalUnlock(data);
         }
       }
@@ -123,7 +128,7 @@ class Win32EditPeer : public Win32ControlPeerBase {
     }
     Control* c = &control_;
     if (control_.Paste && !dispatch([&] { c->Paste(text); })) return;
-    SendMessageA(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
     syncSelection();
   }
 

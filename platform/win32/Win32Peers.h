@@ -98,7 +98,7 @@ class Win32ControlPeerBase : public ControlPeer, public Win32Peer {
   Point screenToClient(Point screen) override;
 
  protected:
-  void create(const char* className, DWORD style, DWORD exStyle = 0);
+  void create(const wchar_t* className, DWORD style, DWORD exStyle = 0);
   // Runs a host notification; false when the peer was destroyed by it.
   bool dispatch(const std::function<void()>& notify);
   bool setCursor();

@@ -9,13 +9,14 @@
 
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/Win32Peers.h"
+#include "platform/win32/WideText.h"
 
 namespace morvane {
 
 namespace {
 
-void RegisterClass(HINSTANCE instance, const char* name, UINT style, HCURSOR cursor) {
-  WNDCLASSEXA wc{};
+void RegisterClass(HINSTANCE instance, const wchar_t* name, UINT style, HCURSOR cursor) {
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.style = style;
   wc.lpfnWndProc = Win32Toolkit::WindowProc;
@@ -23,8 +24,8 @@ void RegisterClass(HINSTANCE instance, const char* name, UINT style, HCURSOR cur
   wc.hCursor = cursor;
   wc.hbrBackground = nullptr;  // every window paints its own face
   wc.lpszClassName = name;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-  RegisterClassExA(&wc);
+  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  RegisterClassExW(&wc);
 }
 
 }  // namespace
@@ -40,19 +41,19 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance) {
 
 LRESULT CALLBACK Win32Toolkit::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
     auto* peer = static_cast<Win32Peer*>(create->lpCreateParams);
     peer->bind(hwnd);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
   }
-  auto* peer = reinterpret_cast<Win32Peer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* peer = reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     if (peer) peer->bind(nullptr);
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   // Until an object is bound (messages before WM_NCCREATE), the default procedure answers.
-  if (!peer) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (!peer) return DefWindowProcW(hwnd, message, wParam, lParam);
   return peer->handle(message, wParam, lParam);
 }
 
@@ -127,9 +128,10 @@ Size Win32Toolkit::measureText(const Font& font, std::string_view text) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, FontHandle(font));
   SIZE size{};
-  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
+  const std::wstring wide = Widen(text);
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   return {static_cast<int>(size.cx), static_cast<int>(metrics.tmHeight)};
@@ -159,7 +161,8 @@ bool Win32Toolkit::preTranslate(MSG& msg) {
     }
     return true;
   }
-  if (msg.message == WM_SYSCHAR) {
+  // Access keys are ASCII letters; a wider character never matches one.
+  if (msg.message == WM_SYSCHAR && msg.wParam < 0x80) {
     Window* window = WindowOfHandle(msg.hwnd, loadedWindows());
     if (!window) return false;
     char key = static_cast<char>(std::tolower(static_cast<unsigned char>(msg.wParam)));
@@ -179,14 +182,14 @@ bool Win32Toolkit::preTranslate(MSG& msg) {
 void Win32Toolkit::pump(MSG& msg) {
   if (!preTranslate(msg)) {
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   releaseRetired();
 }
 
 void Win32Toolkit::run() {
   MSG msg;
-  while (loadedWindowCount() > 0 && GetMessageA(&msg, nullptr, 0, 0) > 0) pump(msg);
+  while (loadedWindowCount() > 0 && GetMessageW(&msg, nullptr, 0, 0) > 0) pump(msg);
 }
 
 // The other windows take no input while the dialog is up; timers keep running because
@@ -204,7 +207,7 @@ void Win32Toolkit::runModal(Window& window) {
   MSG msg;
   bool quit = false;
   while (window.loaded() && window.visible()) {
-    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
       quit = true;
       break;
     }

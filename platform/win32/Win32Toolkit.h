@@ -43,11 +43,11 @@ class Win32Toolkit : public Toolkit {
   void tick(UINT_PTR id);
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  static constexpr const char* kWindowClass = "Morvane.Window";
-  static constexpr const char* kLabelClass = "Morvane.Label";
-  static constexpr const char* kLineClass = "Morvane.Line";
-  static constexpr const char* kPictureClass = "Morvane.Picture";
-  static constexpr const char* kButtonClass = "Morvane.xpcmdbutton";
+  static constexpr const wchar_t* kWindowClass = L"Morvane.Window";
+  static constexpr const wchar_t* kLabelClass = L"Morvane.Label";
+  static constexpr const wchar_t* kLineClass = L"Morvane.Line";
+  static constexpr const wchar_t* kPictureClass = L"Morvane.Picture";
+  static constexpr const wchar_t* kButtonClass = L"Morvane.xpcmdbutton";
 
  private:
   // Keys the toolkit handles before the focused control sees them: Tab moves the focus

@@ -5,7 +5,9 @@
 #include <commctrl.h>
 
 #include "platform/win32/GdiSurface.h"
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Win32Peers.h"
+#include "platform/win32/WideText.h"
 
 namespace morvane {
 
@@ -13,7 +15,7 @@ Win32WindowPeer::Win32WindowPeer(Win32Toolkit& toolkit, Window& window) : toolki
   DWORD style = WS_POPUP | WS_CLIPCHILDREN;
   if (window.border() == Window::Border::Single) style |= WS_BORDER;
   Rect b = window.bounds();
-  CreateWindowExA(0, Win32Toolkit::kWindowClass, window.caption().c_str(), style, b.x, b.y, b.w, b.h, nullptr,
+  CreateWindowExW(0, Win32Toolkit::kWindowClass, Widen(window.caption()).c_str(), style, b.x, b.y, b.w, b.h, nullptr,
                   nullptr, toolkit.instance(), static_cast<Win32Peer*>(this));
   if (!hwnd_) throw std::runtime_error("the window could not be created");
 }
@@ -25,7 +27,7 @@ Win32WindowPeer::~Win32WindowPeer() {
   if (tooltips_) DestroyWindow(tooltips_);
   if (hwnd_) {
     HWND hwnd = hwnd_;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
     DestroyWindow(hwnd);
   }
@@ -59,7 +61,7 @@ void Win32WindowPeer::makeTopmost() { SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0,
 void Win32WindowPeer::beginSystemDrag() {
   ReleaseCapture();
   leftPressed_ = false;
-  SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  SendMessageW(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 // Activation is watched by a procedure placed in front of the window's own, through the
@@ -67,26 +69,27 @@ void Win32WindowPeer::beginSystemDrag() {
 void Win32WindowPeer::trackActivation() {
   if (oldWndProc_) return;
   oldWndProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32WindowPeer::activationSubclassProc)));
+      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32WindowPeer::activationSubclassProc)));
 }
 
 LRESULT CALLBACK Win32WindowPeer::activationSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* peer = dynamic_cast<Win32WindowPeer*>(reinterpret_cast<Win32Peer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
+  auto* peer = dynamic_cast<Win32WindowPeer*>(reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
   WNDPROC old = peer ? peer->oldWndProc_ : Win32Toolkit::WindowProc;
   if (peer && message == WM_ACTIVATE) {
     Window* window = &peer->window_;
     auto state = static_cast<std::uint32_t>(wParam);
     peer->toolkit_.dispatch([window, state] { window->hostActivated(state); });
   }
-  return CallWindowProcA(old, hwnd, message, wParam, lParam);
+  return CallWindowProcW(old, hwnd, message, wParam, lParam);
 }
 
 namespace {
 
-// The common controls are loaded the first time a tooltip is wanted, not at start.
+// The common controls are loaded the first time a tooltip is wanted, not at start, and
+// only from the system folder.
 bool LoadCommonControls() {
   static const bool loaded = [] {
-    HMODULE module = LoadLibraryA("comctl32.dll");
+    HMODULE module = LoadSystemLibrary(L"comctl32.dll");
     if (!module) return false;
     using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(module, "InitCommonControlsEx")));
@@ -102,7 +105,7 @@ HWND Win32WindowPeer::tooltips() {
   // Ownerless: a topmost popup owned by the window would take the window's own topmost
   // request for itself (Wine places the owned popup first and the owner after it).
   if (!tooltips_ && LoadCommonControls()) {
-    tooltips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, toolkit_.instance(),
                                 nullptr);
   }
@@ -161,17 +164,17 @@ LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (HIWORD(wParam) == EN_CHANGE && lParam) {
         auto* peer = dynamic_cast<Win32ControlPeerBase*>(
-            reinterpret_cast<Win32Peer*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lParam), GWLP_USERDATA)));
+            reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA)));
         if (peer) {
-          char text[256] = {};
-          GetWindowTextA(peer->handleOf(), text, sizeof text);
-          peer->control().hostTextChanged(text);
+          wchar_t text[256] = {};
+          GetWindowTextW(peer->handleOf(), text, 256);
+          peer->control().hostTextChanged(Narrow(text));
         }
       }
       return 0;
     case WM_CTLCOLOREDIT: case WM_CTLCOLORSTATIC: {
       auto* peer = dynamic_cast<Win32ControlPeerBase*>(
-          reinterpret_cast<Win32Peer*>(GetWindowLongPtrA(reinterpret_cast<HWND>(lParam), GWLP_USERDATA)));
+          reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA)));
       if (!peer) break;
       static HBRUSH brush = nullptr;
       static Color brushColour = 0xFFFFFFFF;
@@ -189,7 +192,7 @@ LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 }  // namespace morvane
