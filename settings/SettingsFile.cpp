@@ -116,7 +116,8 @@ void LoadSettingsFile(System& system, SettingsValues& values) {
 // start-up). A running process's file is left alone even if that process merely reuses the
 // id of the one that wrote it; a later start removes it once that process has ended. The
 // shared name of older builds is removed outright: its writer holds it open without sharing
-// until it renames it, so a delete in the middle of such a save fails and harms nothing.
+// while it writes and flushes, so the delete fails then; only in the instant between its
+// close and its rename can it go, and that one save then fails as any failed save does.
 void RemoveStaleSettingsFiles(System& system) {
   const std::uint32_t self = system.processId();
   const std::string prefix = std::string(kFileName) + ".";
