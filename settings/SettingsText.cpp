@@ -82,10 +82,10 @@ void ApplySettingsText(std::string_view bytes, SettingsValues& into) {
   }
 }
 
-// The bar lays its fields out by the "after" label's colour, while the checks and the
-// shutdown moment go by the "at" label's; a pair that selects both modes or neither (only an
-// edited file holds one) would show one mode and schedule the other. The "after" label's
-// colour decides, and the "at" label's is made its counterpart.
+// The bar lays its fields out by the "after" word's colour, while the checks and the
+// shutdown moment go by the "at" word's; a pair that selects both modes or neither (only an
+// edited file holds one) would show one mode and schedule the other. The "after" word's
+// colour decides, and the "at" word's is made its counterpart.
 void SelectOneMode(SettingsValues& values) {
   ScheduleFields colours;
   colours.afterWordColor = static_cast<Color>(values.afterWordColor);

@@ -74,8 +74,8 @@ TEST_F(SettingsFaults, AnUnreadableFileFallsBackToTheOtherOne) {
   }
 }
 
-// Lines 5 and 6 as an editor may leave them. The "after" label's colour (line 5) is what
-// the bar lays its fields out by; the "at" label's (line 6) is made to agree with it.
+// Lines 5 and 6 as an editor may leave them. The "after" word's colour (line 5) is what
+// the bar lays its fields out by; the "at" word's (line 6) is made to agree with it.
 TEST_F(SettingsFaults, AColourPairSelectsExactlyTheModeTheBarShows) {
   const struct {
     std::string lines;  // lines 5 and 6 of the file, or what there is of them

@@ -116,8 +116,8 @@ TEST_F(SettingsReading, BinaryGarbageGivesFieldsWithoutLineBreaksAndColoursOnlyF
     ApplySettingsText(written, back);
     EXPECT_TRUE(FormatSettings(back) == written) << "seed " << seed;
   }
-  // Read without the loader, which would make the at label the selected one next to a red
-  // after label and hide whether the NUL line was taken for a colour.
+  // Read without the loader, which would make the "at" word the selected one next to a red
+  // "after" word and hide whether the NUL line was taken for a colour.
   SettingsValues v;
   ApplySettingsText(std::string("\r\r\r\r 255 \r") + '\0' + "\r", v);
   EXPECT_EQ(v.atHour + v.atMinute + v.afterHours + v.afterMinutes, "");
