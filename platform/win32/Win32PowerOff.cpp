@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/Win32System.h"
+#include "platform/win32/WideText.h"
 
 namespace morvane {
 
@@ -28,10 +29,10 @@ static_assert(kTokenAdjustPrivilegesOrQuery == 0x28);
 // The system's sentence for an error code, in the user's language, without the line break
 // FormatMessage ends it with.
 std::string ErrorText(DWORD error) {
-  char* buffer = nullptr;
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-  std::string text = n > 0 && buffer ? std::string(buffer, n) : std::string();
+  wchar_t* buffer = nullptr;
+  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::string text = n > 0 && buffer ? Narrow(std::wstring_view(buffer, n)) : std::string();
   if (buffer) LocalFree(buffer);
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) text.pop_back();
   return text.empty() ? "Error " + std::to_string(error) + "." : text;
@@ -41,6 +42,8 @@ SystemResult Refused(DWORD error) { return SystemResult::Refused(ErrorText(error
 
 }  // namespace
 
+// The version record and the privilege name keep their ANSI forms: neither carries text of the
+// user's, and the version record is the 148-byte layout above.
 std::uint32_t Win32System::platformId() {
   OSVERSIONINFOA version{};
   version.dwOSVersionInfoSize = sizeof version;
