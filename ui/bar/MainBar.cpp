@@ -91,7 +91,7 @@ MainBar::MainBar(Program& program)
 MainBar::~MainBar() = default;
 
 void MainBar::onLoad() {
-  trackActivation([this](std::uint32_t state) { activationChanged(state); });
+  ActivationChanged = [this](std::uint32_t state) { activationChanged(state); };
   makeTopmost();
   blinkPhase = 1;
   LoadSettings(program_);
