@@ -63,6 +63,35 @@ TEST_F(Bar, SwitchingModesKeepsEveryFieldsText) {
   EXPECT_EQ(f.atWord.foreColor(), 0x808080u);
 }
 
+// The settings file keeps both mode words' colours; the "after" word's decides the mode read
+// back, and the bar shows and saves that mode's pair, whatever the other colour said.
+TEST_F(Bar, TheAfterColourInTheSettingsDecidesTheMode) {
+  struct Row {
+    const char* afterColour;
+    const char* atColour;
+    ScheduleMode mode;
+  };
+  for (Row r : {Row{"0", "8421504", ScheduleMode::After}, Row{"8421504", "0", ScheduleMode::At},
+                Row{"0", "0", ScheduleMode::After}, Row{"255", "255", ScheduleMode::At}}) {
+    program.reset();
+    platform = std::make_unique<HeadlessPlatform>(At(2026, 12, 7, 10, 0, 0));
+    sys().files["C:\\windows\\morvane.dll"] =
+        std::string("21\r\n0\r\n1\r\n0\r\n ") + r.afterColour + " \r\n " + r.atColour + " \r\n";
+    program = std::make_unique<Program>(*platform);
+    MainBar& f = shown();
+    bool after = r.mode == ScheduleMode::After;
+    SCOPED_TRACE(std::string(r.afterColour) + " " + r.atColour);
+    EXPECT_EQ(f.mode(), r.mode);
+    EXPECT_EQ(f.afterWord.foreColor(), after ? 0u : 0x808080u);
+    EXPECT_EQ(f.atWord.foreColor(), after ? 0x808080u : 0u);
+    EXPECT_EQ(f.afterHours.visible(), after);
+    EXPECT_EQ(f.atHour.visible(), !after);
+    tk().click(f.quitButton);
+    EXPECT_EQ(settingsFile(), std::string("21\r\n0\r\n1\r\n0\r\n") +
+                                  (after ? " 0 \r\n 8421504 \r\n" : " 8421504 \r\n 0 \r\n"));
+  }
+}
+
 class BarKeys : public Bar {
  protected:
   void SetUp() override {

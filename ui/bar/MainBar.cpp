@@ -1,4 +1,4 @@
-// The bar's controls, its loading and the switching between the two schedule modes.
+// The bar's controls, its loading, and how its state shows: the schedule mode and the countdown.
 #include "ui/bar/MainBar.h"
 
 #include <chrono>
@@ -67,11 +67,11 @@ MainBar::MainBar(Program& program)
     if (f.tooltip) f.field.setTooltip(kFieldTooltip);
   }
   afterWord.setText("after");
-  afterWord.setForeColor(kModeSelected);
+  afterWord.setForeColor(ModeWordColour(true));
   afterWord.setCursor(Cursor::Hand);
   afterWord.Click = [this] { selectAfterMode(); };
   atWord.setText("at");
-  atWord.setForeColor(kModeUnselected);
+  atWord.setForeColor(ModeWordColour(false));
   atWord.setCursor(Cursor::Hand);
   atWord.Click = [this] { selectAtMode(); };
   countdownLine.setText("Shutdown computer as your wish.");
@@ -105,37 +105,42 @@ void MainBar::onLoad() {
   setLeft(CentredBarLeft(screenWidth, width()));
 }
 
-// The layout of a mode, in the order the mode words apply it.
 void MainBar::selectAfterMode() {
-  atWord.setForeColor(kModeUnselected);
-  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(false);
-  afterWord.setForeColor(kModeSelected);
-  afterHours.setVisible(true);
-  afterMinutes.setVisible(true);
-  scheduleLine.setText(kAfterModeLine);
+  mode_ = ScheduleMode::After;
+  showMode();
 }
 
 void MainBar::selectAtMode() {
-  atWord.setForeColor(kModeSelected);
-  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(true);
-  afterWord.setForeColor(kModeUnselected);
-  afterHours.setVisible(false);
-  afterMinutes.setVisible(false);
-  scheduleLine.setText(kAtModeLine);
+  mode_ = ScheduleMode::At;
+  showMode();
 }
 
-// The settings loader's layout step: the fields of the mode afterWord's colour encodes,
-// leaving the colours as they were read.
-void MainBar::layOutForMode(bool afterMode) {
-  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(!afterMode);
-  afterHours.setVisible(afterMode);
-  afterMinutes.setVisible(afterMode);
-  scheduleLine.setText(afterMode ? kAfterModeLine : kAtModeLine);
+// The second row for the mode, in the order the mode words apply it: the words' colours,
+// the mode's fields and the schedule line; a running countdown hides all of them.
+void MainBar::showMode() {
+  bool after = mode_ == ScheduleMode::After;
+  bool idle = !counting_;
+  atWord.setForeColor(ModeWordColour(!after));
+  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(idle && !after);
+  afterWord.setForeColor(ModeWordColour(after));
+  afterHours.setVisible(idle && after);
+  afterMinutes.setVisible(idle && after);
+  scheduleLine.setText(after ? kAfterModeLine : kAtModeLine);
+  for (Control* c : {&scheduleLine, &afterWord, &atWord}) c->setVisible(idle);
+}
+
+// Start becomes Stop and Quit is disabled while a countdown runs; its line takes the place
+// of the schedule line.
+void MainBar::showCountdownState() {
+  startButton.SetCaption(counting_ ? "Stop" : "Start");
+  quitButton.SetEnabled(!counting_);
+  countdownLine.setVisible(counting_);
+  showMode();
 }
 
 ScheduleFields MainBar::fields() const {
   return {atYear.text(), atMonth.text(), atDay.text(), atHour.text(), atMinute.text(),
-          afterHours.text(), afterMinutes.text(), afterWord.foreColor(), atWord.foreColor()};
+          afterHours.text(), afterMinutes.text(), mode_};
 }
 
 SettingsValues MainBar::settingsValues() const {
@@ -144,8 +149,8 @@ SettingsValues MainBar::settingsValues() const {
   v.atMinute = atMinute.text();
   v.afterHours = afterHours.text();
   v.afterMinutes = afterMinutes.text();
-  v.afterWordColor = static_cast<std::int32_t>(afterWord.foreColor());
-  v.atWordColor = static_cast<std::int32_t>(atWord.foreColor());
+  v.afterWordColor = static_cast<std::int32_t>(ModeWordColour(mode_ == ScheduleMode::After));
+  v.atWordColor = static_cast<std::int32_t>(ModeWordColour(mode_ == ScheduleMode::At));
   return v;
 }
 
@@ -154,8 +159,7 @@ void MainBar::applySettings(const SettingsValues& values) {
   atMinute.setText(values.atMinute);
   afterHours.setText(values.afterHours);
   afterMinutes.setText(values.afterMinutes);
-  afterWord.setForeColor(static_cast<Color>(values.afterWordColor));
-  atWord.setForeColor(static_cast<Color>(values.atWordColor));
+  mode_ = static_cast<Color>(values.afterWordColor) == kModeSelected ? ScheduleMode::After : ScheduleMode::At;
 }
 
 Control& MainBar::field(Field which) {
