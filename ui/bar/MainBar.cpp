@@ -44,14 +44,28 @@ MainBar::MainBar(Program& program)
   face = PaintBarFace;
   // The buttons come first in the tab order and lie above everything else: they are
   // constructed first. The home-page button keeps its display name until the window loads.
-  struct ButtonInit { SkinButton& button; const char* caption; void (MainBar::*handler)(); };
-  for (ButtonInit b : {ButtonInit{startButton, "Start", &MainBar::startOrStop},
-                       ButtonInit{helpButton, "Help", &MainBar::openHelp},
-                       ButtonInit{aboutButton, "About", &MainBar::showAbout},
-                       ButtonInit{homePageButton, nullptr, &MainBar::openHomePage},
-                       ButtonInit{quitButton, "Quit", &MainBar::quit}}) {
+  // Each command but the home page has a window key, Alt with its first letter, named in
+  // its tooltip; Quit's works only while Quit does.
+  struct ButtonInit {
+    SkinButton& button;
+    const char* caption;
+    void (MainBar::*handler)();
+    char key;
+    const char* tooltip;
+  };
+  for (ButtonInit b : {
+           ButtonInit{startButton, "Start", &MainBar::startOrStop, 'S', "Start or stop the countdown (Alt+S)"},
+           ButtonInit{helpButton, "Help", &MainBar::openHelp, 'H', "Open the help (Alt+H)"},
+           ButtonInit{aboutButton, "About", &MainBar::showAbout, 'A', "About Morvane (Alt+A)"},
+           ButtonInit{homePageButton, nullptr, &MainBar::openHomePage, 0, nullptr},
+           ButtonInit{quitButton, "Quit", &MainBar::quit, 'Q', "Save the schedule and quit (Alt+Q)"}}) {
     if (b.caption) b.button.SetCaption(b.caption);
     b.button.ButtonClick = [this, handler = b.handler] { (this->*handler)(); };
+    if (b.tooltip) b.button.setTooltip(b.tooltip);
+    if (!b.key) continue;
+    std::function<bool()> available;
+    if (&b.button == &quitButton) available = [this] { return quitButton.Enabled(); };
+    addKey(b.key, true, [this, handler = b.handler] { (this->*handler)(); }, available);
   }
 
   struct FieldInit { Control& field; int maxLength; const char* text; bool visible; bool tooltip; };
