@@ -33,7 +33,7 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
 
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (IsPointerMessage(message)) {
-      if (message == WM_MOUSEMOVE) hovered(message, wParam, lParam);
+      relayToTooltip(message, wParam, lParam);
       PushPointer(toolkit_, control_.owner(), hwnd_, message, wParam, lParam, true);
       return 0;
     }

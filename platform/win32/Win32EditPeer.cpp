@@ -62,7 +62,7 @@ class Win32EditPeer : public Win32ControlPeerBase {
     auto watch = alive_.watch();
     Window& window = control_.owner();
     if (IsPointerMessage(message)) {
-      if (message == WM_MOUSEMOVE) hovered(message, wParam, lParam);
+      relayToTooltip(message, wParam, lParam);
       LRESULT r = CallWindowProcA(editProc, hwnd, message, wParam, lParam);
       if (!StillAlive(watch)) return r;
       if (message == WM_LBUTTONUP) syncSelection();

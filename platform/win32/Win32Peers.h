@@ -79,7 +79,7 @@ class Win32ControlPeerBase : public ControlPeer, public Win32Peer {
   // Runs a host notification; false when the peer was destroyed by it.
   bool dispatch(const std::function<void()>& notify);
   bool setCursor();
-  void hovered(UINT message, WPARAM wParam, LPARAM lParam);
+  void relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
 
   Win32Toolkit& toolkit_;
   Control& control_;
