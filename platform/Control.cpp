@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/InputRouter.h"
 #include "platform/Toolkit.h"
 #include "platform/Window.h"
 
@@ -16,6 +17,7 @@ Control::Control(Window& owner, Kind kind, std::string name, Rect bounds)
 
 Control::~Control() {
   if (owner_.focused() == this) owner_.setFocused(nullptr);
+  owner_.toolkit().input().forget(*this);
   owner_.remove(*this);
 }
 
@@ -98,10 +100,14 @@ void Control::setSelection(int start, int length) {
 
 void Control::setFocus() {
   owner_.setFocused(this);
-  changed(Prop::Focus);
+  if (owner_.toolkit().input().activeWindow() == &owner_) changed(Prop::Focus);
 }
 
 bool Control::hasFocus() const { return owner_.focused() == this; }
+
+bool Control::takesFocus() const {
+  return (kind_ == Kind::TextField || kind_ == Kind::Custom) && visible_ && enabled_ && peer_;
+}
 
 Point Control::screenToClient(Point screen) const {
   if (peer_) return peer_->screenToClient(screen);
@@ -111,6 +117,10 @@ Point Control::screenToClient(Point screen) const {
 
 void Control::hostClick() {
   if (Click) Click();
+}
+
+void Control::hostDoubleClick() {
+  if (DblClick) DblClick();
 }
 
 void Control::hostMouseDown(int button, int shift, float x, float y) {
@@ -129,13 +139,7 @@ void Control::hostKeyDown(int& keyCode, int& shift) {
   if (KeyDown) KeyDown(keyCode, shift);
 }
 
-// With key preview on, the window sees each character before the control; a window that
-// discards the character or closes itself keeps it from the control.
 void Control::hostKeyPress(int& keyAscii) {
-  if (owner_.keyPreview() && owner_.KeyPress) {
-    owner_.KeyPress(keyAscii);
-    if (keyAscii == 0 || !owner_.loaded()) return;
-  }
   if (KeyPress) KeyPress(keyAscii);
 }
 
@@ -149,19 +153,14 @@ void Control::hostTextChanged(std::string text) {
   selLength_ = std::min(selLength_, static_cast<int>(text_.size()) - selStart_);
 }
 
-void Control::hostFocusChanged(bool focused) {
-  if (focused) {
-    owner_.setFocused(this);
-  } else if (owner_.focused() == this) {
-    owner_.setFocused(nullptr);
-  }
-}
-
 void Control::createPeer(Toolkit& toolkit) {
   peer_ = toolkit.createPeer(*this);
   hostCreated();
 }
 
-void Control::destroyPeer() { peer_.reset(); }
+void Control::destroyPeer() {
+  owner_.toolkit().input().forget(*this);
+  peer_.reset();
+}
 
 }  // namespace morvane

@@ -52,21 +52,26 @@ class Control {
   bool tabStop() const { return tabStop_; }
   void setTabStop(bool tabStop) { tabStop_ = tabStop; }
 
+  // The window's focus: the control takes it now if its window is the active one, and
+  // when its window is activated again otherwise.
   void setFocus();
   bool hasFocus() const;
+  // A press gives the focus to text fields and buttons.
+  bool takesFocus() const;
 
   ControlPeer* peer() const { return peer_.get(); }
   Point screenToClient(Point screen) const;
 
   // Container events.
-  std::function<void()> Click;
+  std::function<void()> Click, DblClick;
   MouseHandler MouseDown, MouseMove, MouseUp;
   KeyHandler KeyDown, KeyUp;
   KeyPressHandler KeyPress;
 
-  // Host notifications, called by the backends through Toolkit::dispatch. The defaults
-  // raise the container events; a custom control overrides them.
+  // Host notifications, raised by the toolkit's input decisions through Toolkit::dispatch.
+  // The defaults raise the container events; a custom control overrides them.
   virtual void hostClick();
+  virtual void hostDoubleClick();
   virtual void hostMouseDown(int button, int shift, float x, float y);
   virtual void hostMouseMove(int button, int shift, float x, float y);
   virtual void hostMouseUp(int button, int shift, float x, float y);
@@ -76,10 +81,9 @@ class Control {
   virtual void hostAccessKey() {}
   virtual void hostCreated() {}  // peer made, window loading
   virtual void hostResized() {}  // the size changed
-  // The user changed the text (typing, pasting) or moved the focus: the model follows
-  // without echoing back to the peer.
+  // The user changed the text (typing, pasting): the model follows without echoing back
+  // to the peer.
   void hostTextChanged(std::string text);
-  void hostFocusChanged(bool focused);
 
   // Text fields.
   int maxLength() const { return maxLength_; }

@@ -1,5 +1,5 @@
 // The backend's side of the toolkit: it creates peers, runs message loops and measures
-// text, and keeps the book of loaded and retired windows that both backends share.
+// text; the shared part keeps the book of loaded and retired windows and the input decisions.
 #pragma once
 
 #include <functional>
@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/InputRouter.h"
 #include "platform/ToolkitTypes.h"
 
 namespace morvane {
@@ -46,7 +47,11 @@ class Toolkit {
   // handler crosses back into the backend.
   void dispatch(const std::function<void()>& handler) noexcept;
 
+  // Where the backend pushes its neutral input.
+  InputRouter& input() { return input_; }
+
  private:
+  InputRouter input_{*this};
   std::vector<Window*> loaded_;
   std::vector<std::unique_ptr<Window>> retired_;
   int depth_ = 0;

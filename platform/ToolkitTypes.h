@@ -40,10 +40,11 @@ class ControlPeer {
 class WindowPeer {
  public:
   virtual ~WindowPeer() = default;
-  virtual void apply(Prop what) = 0;
+  virtual void apply(Prop what) = 0;     // Enabled: whether the window takes input
   virtual void makeTopmost() = 0;        // insert after the topmost band, no move, no size
   virtual void beginSystemDrag() = 0;    // release capture, let the system move the window
-  virtual void trackActivation() = 0;    // report every activation message to the window
+  virtual void activate() = 0;           // make it the active window
+  virtual void focusSelf() = 0;          // the keyboard to the window itself, no control
 };
 
 class TimerPeer {

@@ -11,6 +11,7 @@ Window::Window(Toolkit& toolkit, std::string caption, Size client)
 
 Window::~Window() {
   if (loaded_) toolkit_.windowUnloaded(*this);
+  toolkit_.input().forget(*this);
   for (Timer* timer : timers_) timer->destroyPeer();
   for (Control* control : controls_) control->destroyPeer();
   peer_.reset();
@@ -33,8 +34,11 @@ void Window::load(Size screen) {
   onLoad();
 }
 
+// A modal dialog hands activation back to its owner before it goes.
 void Window::unload() {
   if (!loaded_) return;
+  if (modal_) toolkit_.input().endModal(*this);
+  toolkit_.input().forget(*this);
   loaded_ = false;
   visible_ = false;
   for (Timer* timer : timers_) timer->destroyPeer();
@@ -54,6 +58,7 @@ void Window::show() {
 
 void Window::hide() {
   if (!visible_) return;
+  if (modal_) toolkit_.input().endModal(*this);
   visible_ = false;
   if (peer_) peer_->apply(Prop::Visible);
 }
@@ -62,13 +67,16 @@ void Window::showModal() {
   if (!loaded_) return;
   modal_ = true;
   toolkit_.enterModal();
+  toolkit_.input().beginModal(*this);
   try {
     toolkit_.runModal(*this);
   } catch (...) {
+    toolkit_.input().endModal(*this);
     toolkit_.leaveModal();
     modal_ = false;
     throw;
   }
+  toolkit_.input().endModal(*this);
   toolkit_.leaveModal();
   modal_ = false;
 }
@@ -95,17 +103,33 @@ void Window::makeTopmost() {
   if (peer_) peer_->makeTopmost();
 }
 
+// The system's move loop takes the press: it ends with the button up, and no release or
+// click follows.
 void Window::beginSystemDrag() {
+  toolkit_.input().systemDragStarted();
   if (peer_) peer_->beginSystemDrag();
 }
 
-void Window::trackActivation(std::function<void(std::uint32_t)> handler) {
-  activation_ = std::move(handler);
-  if (peer_) peer_->trackActivation();
+void Window::setInputEnabled(bool enabled) {
+  if (enabled == inputEnabled_) return;
+  inputEnabled_ = enabled;
+  if (peer_) peer_->apply(Prop::Enabled);
+}
+
+void Window::addKey(int character, bool alt, std::function<void()> action, std::function<bool()> available) {
+  keys_.push_back({character, alt, std::move(action), std::move(available)});
 }
 
 void Window::hostClick() {
   if (Click) Click();
+}
+
+void Window::hostDoubleClick() {
+  if (DblClick) DblClick();
+}
+
+void Window::hostKeyPress(int& keyAscii) {
+  if (KeyPress) KeyPress(keyAscii);
 }
 
 void Window::hostMouseDown(int button, int shift, float x, float y) {
@@ -121,7 +145,12 @@ void Window::hostMouseUp(int button, int shift, float x, float y) {
 }
 
 void Window::hostActivated(std::uint32_t state) {
-  if (activation_) activation_(state);
+  if (ActivationChanged) ActivationChanged(state);
+}
+
+Rect Window::clientRect() const {
+  int frame = border_ == Border::Single ? 2 : 0;
+  return {0, 0, bounds_.w - frame, bounds_.h - frame};
 }
 
 Control* Window::nextTabStop(Control* from, bool backwards) const {

@@ -70,29 +70,47 @@ class Window {
   void makeTopmost();
   void beginSystemDrag();
   bool topmost() const { return topmost_; }
-  // Activation messages (their whole raw state: 0 inactive, 1 active, 2 click-active,
-  // with the minimized flag in the high word) go to the handler, ahead of the window.
-  void trackActivation(std::function<void(std::uint32_t state)> handler);
-  const std::function<void(std::uint32_t)>& activationHandler() const { return activation_; }
+  // False while a modal dialog of the program is up: the window takes no input.
+  bool inputEnabled() const { return inputEnabled_; }
+  void setInputEnabled(bool enabled);
 
-  // Window events.
-  std::function<void()> Click;
+  // Keys the window answers whichever of its controls has the focus: Alt with a letter
+  // (either case), or a plain character such as Escape. While `available` says no, the
+  // key is left to the focused control as if the window had none.
+  struct Key {
+    int character;
+    bool alt;
+    std::function<void()> action;
+    std::function<bool()> available;
+  };
+  void addKey(int character, bool alt, std::function<void()> action, std::function<bool()> available = nullptr);
+  const std::vector<Key>& keys() const { return keys_; }
+
+  // Window events. ActivationChanged gets the whole raw state of an activation: 0 inactive,
+  // 1 active, 2 active by a click, with the minimized flag in the high word.
+  std::function<void()> Click, DblClick;
   MouseHandler MouseDown, MouseMove, MouseUp;
   KeyPressHandler KeyPress;
+  std::function<void(std::uint32_t state)> ActivationChanged;
 
-  // Host notifications.
+  // Host notifications, raised by the toolkit's input decisions.
   virtual void hostClick();
+  virtual void hostDoubleClick();
   virtual void hostMouseDown(int button, int shift, float x, float y);
   virtual void hostMouseMove(int button, int shift, float x, float y);
   virtual void hostMouseUp(int button, int shift, float x, float y);
+  void hostKeyPress(int& keyAscii);
   void hostActivated(std::uint32_t state);
   void hostMoved(Rect bounds) { bounds_ = bounds; }  // the system moved or sized it
 
   const std::vector<Control*>& controls() const { return controls_; }
   const std::vector<Timer*>& timers() const { return timers_; }
+  // The control that has the window's focus, remembered while the window is inactive.
   Control* focused() const { return focused_; }
   void setFocused(Control* control) { focused_ = control; }
   Control* nextTabStop(Control* from, bool backwards) const;
+  // Its client area as it stands on the screen, from (0, 0).
+  Rect clientRect() const;
   WindowPeer* peer() const { return peer_.get(); }
 
   // Controls and timers register themselves as they are constructed (tab order).
@@ -115,7 +133,8 @@ class Window {
   bool visible_ = false;
   bool modal_ = false;
   bool topmost_ = false;
-  std::function<void(std::uint32_t)> activation_;
+  bool inputEnabled_ = true;
+  std::vector<Key> keys_;
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;
   Control* focused_ = nullptr;

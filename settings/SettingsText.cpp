@@ -3,7 +3,6 @@
 
 #include <limits>
 
-#include "schedule/ScheduleFields.h"
 
 namespace morvane {
 
@@ -82,16 +81,13 @@ void ApplySettingsText(std::string_view bytes, SettingsValues& into) {
   }
 }
 
-// The bar lays its fields out by the "after" word's colour, while the checks and the
-// shutdown moment go by the "at" word's; a pair that selects both modes or neither (only an
-// edited file holds one) would show one mode and schedule the other. The "after" word's
-// colour decides, and the "at" word's is made its counterpart.
+// A pair that selects both modes or neither (only an edited file holds one) is made to select
+// the mode the bar shows: the "after" word's colour decides, and the "at" word's becomes its
+// counterpart, so what is shown is what is scheduled and what is saved next.
 void SelectOneMode(SettingsValues& values) {
-  ScheduleFields colours;
-  colours.afterWordColor = static_cast<Color>(values.afterWordColor);
-  colours.atWordColor = static_cast<Color>(values.atWordColor);
-  const bool showsAfter = ShowsAfterMode(colours.afterWordColor);
-  if (showsAfter != ChecksAtMode(colours)) return;
+  const bool showsAfter = values.afterWordColor == kSelectedColour;
+  const bool checksAt = values.atWordColor == kSelectedColour;
+  if (showsAfter != checksAt) return;
   values.atWordColor = showsAfter ? kUnselectedColour : kSelectedColour;
 }
 

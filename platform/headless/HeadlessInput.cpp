@@ -1,31 +1,24 @@
-// The scripted pointer and keyboard: what a user's hand would do, turned into the same host
-// notifications the Win32 backend sends.
+// The scripted hand and the window manager of the headless backend: what a user's pointer and
+// keyboard do, and what the system does with activation and the keyboard focus, pushed to the
+// toolkit as the same neutral input the Win32 backend pushes.
 #include <algorithm>
-#include <cctype>
 
+#include "platform/Keys.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "platform/headless/HeadlessToolkit.h"
 
 namespace morvane {
 
 namespace {
-constexpr int kBackspace = 8;
-constexpr int kTab = 9;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-
-bool TakesFocusOnClick(const Control& c) {
-  return c.kind() == Control::Kind::TextField || c.kind() == Control::Kind::Custom;
-}
 
 int KeyCodeOf(char c) {
   if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
   if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ') return c;
   switch (c) {
-    case '\b': return kBackspace;
-    case '\t': return kTab;
-    case '\r': case '\n': return kEnter;
-    case '\x1b': return kEscape;
+    case '\b': return kKeyBackspace;
+    case '\t': return kKeyTab;
+    case '\r': case '\n': return kKeyEnter;
+    case '\x1b': return kKeyEscape;
     case '-': return 0xBD;
     case '.': return 0xBE;
     case ':': case ';': return 0xBA;
@@ -34,95 +27,88 @@ int KeyCodeOf(char c) {
     default: return 0xDE;
   }
 }
+
 }  // namespace
 
-HeadlessToolkit::Target HeadlessToolkit::hitTest(Point screen) const {
-  Window* modal = nullptr;
-  for (Window* w : loadedWindows()) {
-    if (w->modal() && w->visible()) modal = w;
-  }
+// ---- The window manager ----------------------------------------------------------------
+
+Window* HeadlessToolkit::windowAt(Point screen) const {
   for (Window* w : zOrder_) {
-    if (!w->visible() || !w->bounds().contains(screen)) continue;
-    if (modal && w != modal) return {};  // the other windows take no input while a dialog is up
-    Point origin = w->clientOrigin();
-    Point client{screen.x - origin.x, screen.y - origin.y};
-    for (Control* c : w->controls()) {
-      if (!c->visible() || !c->enabled() || c->kind() == Control::Kind::Line) continue;
-      if (c->bounds().contains(client)) return {w, c, {client.x - c->bounds().x, client.y - c->bounds().y}};
-    }
-    return {w, nullptr, client};
+    if (w->visible() && w->bounds().contains(screen)) return w;
   }
-  return {};
+  return nullptr;
 }
 
-Point HeadlessToolkit::localPoint(const Target& target, Point screen) const {
-  Point origin = target.window->clientOrigin();
-  Point p{screen.x - origin.x, screen.y - origin.y};
-  if (target.control) p = {p.x - target.control->bounds().x, p.y - target.control->bounds().y};
-  return p;
+Point HeadlessToolkit::clientPoint(const Window& window, Point screen) const {
+  Point origin = window.clientOrigin();
+  return {screen.x - origin.x, screen.y - origin.y};
+}
+
+// The window that loses activation hears it first, then loses the keyboard.
+void HeadlessToolkit::deactivate(Window& window) {
+  if (activeWindow_ != &window) return;
+  activeWindow_ = nullptr;
+  input().activationChanged(window, 0);
+  if (focusWindow_ == &window) giveFocus(nullptr, nullptr);
+}
+
+// Activation as the system gives it: the window that had it is told first, then the new one
+// with the raw state; where the keyboard goes then is the toolkit's decision.
+void HeadlessToolkit::changeActivation(Window& window, std::uint32_t state) {
+  if ((state & 0xFFFF) == 0) {
+    deactivate(window);
+  } else {
+    if (activeWindow_ && activeWindow_ != &window) deactivate(*activeWindow_);
+    activeWindow_ = &window;
+    input().activationChanged(window, state);
+  }
 }
 
 void HeadlessToolkit::activate(Window& window, std::uint32_t state) {
-  if (state != 0 && activeWindow_ && activeWindow_ != &window) {
-    Window* old = activeWindow_;
-    dispatch([old] { old->hostActivated(0); });
-  }
-  if (state != 0) activeWindow_ = &window;
-  else if (activeWindow_ == &window) activeWindow_ = nullptr;
-  dispatch([&window, state] { window.hostActivated(state); });
+  changeActivation(window, state);
   releaseRetired();
 }
 
+// The keyboard moves: the control (or window) that had it hears of the loss, the new one of
+// the gain.
+void HeadlessToolkit::giveFocus(Window* window, Control* control) {
+  if (window == focusWindow_ && control == focusControl_) return;
+  Window* oldWindow = focusWindow_;
+  Control* oldControl = focusControl_;
+  focusWindow_ = window;
+  focusControl_ = control;
+  if (oldWindow && oldWindow->loaded()) input().focusChanged(*oldWindow, oldControl, false);
+  if (window && window->loaded()) input().focusChanged(*window, control, true);
+}
+
+// ---- The pointer -----------------------------------------------------------------------
+
 void HeadlessToolkit::moveTo(Point screen) {
   system_.cursor_ = screen;
-  Target target = capture_.window ? capture_ : hitTest(screen);
-  if (!target.window) return;
-  Point p = localPoint(target, screen);
-  int buttons = buttons_;
-  dispatch([&] {
-    if (target.control) target.control->hostMouseMove(buttons, 0, float(p.x), float(p.y));
-    else target.window->hostMouseMove(buttons, 0, float(p.x), float(p.y));
-  });
+  Window* w = pressedWindow_ ? pressedWindow_ : windowAt(screen);
+  if (!w || !w->inputEnabled()) return;
+  input().pointerMove(*w, clientPoint(*w, screen), buttons_, 0);
   releaseRetired();
 }
 
 void HeadlessToolkit::press(int button) {
-  Target target = capture_.window ? capture_ : hitTest(system_.cursor_);
+  Window* w = pressedWindow_ ? pressedWindow_ : windowAt(system_.cursor_);
   buttons_ |= button;
-  if (!target.window) return;
-  if (!capture_.window) capture_ = target;
-  if (activeWindow_ != target.window) activate(*target.window, 2);
-  if (target.control && TakesFocusOnClick(*target.control) && target.control->peer()) {
-    target.control->hostFocusChanged(true);
-  }
-  Point p = localPoint(target, system_.cursor_);
-  dispatch([&] {
-    if (target.control) target.control->hostMouseDown(button, 0, float(p.x), float(p.y));
-    else target.window->hostMouseDown(button, 0, float(p.x), float(p.y));
-  });
+  if (!w || !w->inputEnabled()) return;
+  pressedWindow_ = w;
+  if (activeWindow_ != w) changeActivation(*w, 2);
+  if (!w->loaded()) return;
+  input().pointerDown(*w, clientPoint(*w, system_.cursor_), button, 0, clock_.elapsedMs());
   releaseRetired();
 }
 
 void HeadlessToolkit::release(int button) {
+  if (!(buttons_ & button)) return;
   buttons_ &= ~button;
-  Target target = capture_;
-  if (buttons_ == 0) capture_ = {};
-  if (!target.window) return;
-  Point p = localPoint(target, system_.cursor_);
-  dispatch([&] {
-    if (target.control) target.control->hostMouseUp(button, 0, float(p.x), float(p.y));
-    else target.window->hostMouseUp(button, 0, float(p.x), float(p.y));
-  });
-  // A click is a left press and release on the same thing, still loaded.
-  if (button == kLeftButton && target.window->loaded()) {
-    Target under = hitTest(system_.cursor_);
-    if (under.window == target.window && under.control == target.control) {
-      dispatch([&] {
-        if (target.control) target.control->hostClick();
-        else target.window->hostClick();
-      });
-    }
-  }
+  Window* w = pressedWindow_;
+  if (buttons_ == 0) pressedWindow_ = nullptr;
+  if (!w || !w->loaded()) return;
+  input().pointerUp(*w, clientPoint(*w, system_.cursor_), button, 0);
   releaseRetired();
 }
 
@@ -138,52 +124,39 @@ void HeadlessToolkit::click(Control& control) {
   clickAt({origin.x + b.x + b.w / 2, origin.y + b.y + b.h / 2});
 }
 
-Control* HeadlessToolkit::keyboardFocus() const {
-  for (auto it = loadedWindows().rbegin(); it != loadedWindows().rend(); ++it) {
-    if ((*it)->modal() && (*it)->visible()) return (*it)->focused();
-  }
-  if (activeWindow_ && activeWindow_->focused()) return activeWindow_->focused();
-  for (auto it = loadedWindows().rbegin(); it != loadedWindows().rend(); ++it) {
-    if ((*it)->visible() && (*it)->focused()) return (*it)->focused();
-  }
-  return nullptr;
+void HeadlessToolkit::doubleClick(Control& control) {
+  click(control);
+  click(control);
 }
+
+// ---- The keyboard ----------------------------------------------------------------------
 
 void HeadlessToolkit::type(std::string_view text) {
   for (char c : text) {
     int ascii = static_cast<unsigned char>(c);
-    if (c == '\n') ascii = kEnter;
+    if (c == '\n') ascii = kKeyEnter;
     key(KeyCodeOf(c), ascii);
   }
 }
 
-void HeadlessToolkit::key(int keyCode, int keyAscii) {
-  Control* focus = keyboardFocus();
-  if (!focus) return;
-  if (keyCode == kTab) {
-    Window& w = focus->owner();
-    if (Control* next = w.nextTabStop(focus, false)) next->setFocus();
-    return;
-  }
-  deliverKey(*focus, keyCode, keyAscii);
-  releaseRetired();
-}
+void HeadlessToolkit::altKey(char letter) { key(KeyCodeOf(letter), letter, kAltMask); }
 
-void HeadlessToolkit::deliverKey(Control& control, int keyCode, int keyAscii) {
-  int shift = 0;
-  int code = keyCode;
-  dispatch([&] { control.hostKeyDown(code, shift); });
-  if (keyAscii != 0 && control.peer()) {
-    int ascii = keyAscii;
-    dispatch([&] { control.hostKeyPress(ascii); });
-    if (ascii != 0 && control.peer() && control.kind() == Control::Kind::TextField) editText(control, ascii);
+// The key goes down, its character follows (to the control that had the keyboard when the
+// key went down, as a posted character does), and the key comes up wherever the keyboard
+// is by then. A text field edits what the toolkit lets through.
+void HeadlessToolkit::key(int keyCode, int keyAscii, int shift) {
+  Window* w = activeWindow_;
+  if (!w || !w->loaded() || !w->inputEnabled()) return;
+  Control* receiver = focusWindow_ == w ? focusControl_ : nullptr;
+  input().keyDown(*w, keyCode, shift);
+  if (keyAscii != 0 && w->loaded()) {
+    InputRouter::KeyResult r = input().character(*w, keyAscii, shift);
+    if (!r.handled && receiver && receiver->peer() && receiver->kind() == Control::Kind::TextField) {
+      editText(*receiver, r.code);
+    }
   }
-  // The key comes up wherever the focus is by then.
-  Control* up = keyboardFocus();
-  if (!up || !up->peer()) return;
-  code = keyCode;
-  shift = 0;
-  dispatch([&] { up->hostKeyUp(code, shift); });
+  if (Window* up = activeWindow_; up && up->loaded()) input().keyUp(*up, keyCode, shift);
+  releaseRetired();
 }
 
 // A single-line edit control: printable characters replace the selection unless the text
@@ -191,7 +164,7 @@ void HeadlessToolkit::deliverKey(Control& control, int keyCode, int keyAscii) {
 void HeadlessToolkit::editText(Control& field, int keyAscii) {
   std::string text = field.text();
   int start = field.selStart(), length = field.selLength();
-  if (keyAscii == kBackspace) {
+  if (keyAscii == kKeyBackspace) {
     if (length > 0) {
       text.erase(static_cast<size_t>(start), static_cast<size_t>(length));
     } else if (start > 0) {

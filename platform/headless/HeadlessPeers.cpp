@@ -12,23 +12,30 @@ class HeadlessWindowPeer : public WindowPeer {
   HeadlessWindowPeer(HeadlessToolkit& toolkit, Window& window) : toolkit_(toolkit), window_(window) {
     toolkit_.zOrder_.push_back(&window_);
   }
+  // A window that goes takes no more messages: nothing is reported about it any more.
   ~HeadlessWindowPeer() override {
     std::erase(toolkit_.zOrder_, &window_);
     if (toolkit_.activeWindow_ == &window_) toolkit_.activeWindow_ = nullptr;
-    if (toolkit_.capture_.window == &window_) toolkit_.capture_ = {};
+    if (toolkit_.focusWindow_ == &window_) {
+      toolkit_.focusWindow_ = nullptr;
+      toolkit_.focusControl_ = nullptr;
+    }
+    if (toolkit_.pressedWindow_ == &window_) toolkit_.pressedWindow_ = nullptr;
   }
+  // Showing a window brings it to the front and activates it; hiding the active one leaves
+  // no window of the program active.
   void apply(Prop what) override {
-    if (what == Prop::Visible && window_.visible()) {
+    if (what != Prop::Visible) return;
+    if (window_.visible()) {
       BringToFront();
-      if (!window_.focused()) {
-        if (Control* first = window_.nextTabStop(nullptr, false)) first->hostFocusChanged(true);
-      }
+      toolkit_.changeActivation(window_, 1);
+    } else {
+      toolkit_.deactivate(window_);
     }
   }
   void makeTopmost() override { BringToFront(); }
   void beginSystemDrag() override {
     ++toolkit_.systemDrags_;
-    toolkit_.capture_ = {};
     if (!toolkit_.drags_.empty()) {
       Point delta = toolkit_.drags_.front();
       toolkit_.drags_.pop_front();
@@ -37,8 +44,10 @@ class HeadlessWindowPeer : public WindowPeer {
     }
     // The system's move loop ends when the button comes up.
     toolkit_.buttons_ &= ~kLeftButton;
+    if (toolkit_.buttons_ == 0) toolkit_.pressedWindow_ = nullptr;
   }
-  void trackActivation() override {}
+  void activate() override { toolkit_.changeActivation(window_, 1); }
+  void focusSelf() override { toolkit_.giveFocus(&window_, nullptr); }
 
  private:
   // Topmost windows stay in front of the others.
@@ -58,10 +67,15 @@ class HeadlessControlPeer : public ControlPeer {
     if (control_.kind() == Control::Kind::Custom) Resize();
   }
   ~HeadlessControlPeer() override {
-    if (toolkit_.capture_.control == &control_) toolkit_.capture_ = {};
+    if (toolkit_.focusControl_ == &control_) toolkit_.focusControl_ = nullptr;
   }
+  // A hidden control that had the keyboard leaves it to its window.
   void apply(Prop what) override {
     if (what == Prop::Bounds && control_.kind() == Control::Kind::Custom) Resize();
+    if (what == Prop::Focus) toolkit_.giveFocus(&control_.owner(), &control_);
+    if (what == Prop::Visible && !control_.visible() && toolkit_.focusControl_ == &control_) {
+      toolkit_.giveFocus(&control_.owner(), nullptr);
+    }
   }
   Point screenToClient(Point screen) override {
     Point origin = control_.owner().clientOrigin();
@@ -102,7 +116,9 @@ class HeadlessTimerPeer : public TimerPeer {
   Timer& timer_;
 };
 
-HeadlessToolkit::HeadlessToolkit(VirtualClock& clock, HeadlessSystem& system) : clock_(clock), system_(system) {}
+HeadlessToolkit::HeadlessToolkit(VirtualClock& clock, HeadlessSystem& system) : clock_(clock), system_(system) {
+  input().setDoubleClick(kDoubleClickMs, kDoubleClickSize);
+}
 
 std::unique_ptr<WindowPeer> HeadlessToolkit::createPeer(Window& window) {
   return std::make_unique<HeadlessWindowPeer>(*this, window);
@@ -132,16 +148,13 @@ std::vector<std::string> HeadlessToolkit::visibleTexts(const Window& window) con
 void HeadlessToolkit::runModal(Window& window) {
   window.show();
   modalsShown_.push_back({window.caption(), visibleTexts(window)});
-  Window* previous = activeWindow_;
-  activeWindow_ = &window;
   if (!modalReplies_.empty()) {
     ModalReply reply = std::move(modalReplies_.front());
     modalReplies_.pop_front();
     dispatch([&] { reply(window); });
   }
-  if (window.loaded() && window.visible()) dispatch([&] { window.hostCloseRequested(); });
+  if (window.loaded() && window.visible()) input().closeRequested(window);
   if (window.loaded() && window.visible()) window.hide();
-  if (activeWindow_ == &window || activeWindow_ == nullptr) activeWindow_ = previous;
 }
 
 Raster* HeadlessToolkit::surfaceOf(const Control& control) const {

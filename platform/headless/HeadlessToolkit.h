@@ -1,5 +1,6 @@
-// The headless backend's toolkit: in-memory peers, virtual time, and a scripted pointer,
-// keyboard and modal replies, so windows run in native tests as they would on screen.
+// The headless backend's toolkit: in-memory peers, virtual time, a scripted pointer, keyboard
+// and modal replies, and the little of a window manager that decides activation and the
+// keyboard focus, so windows run in native tests as they would on screen.
 #pragma once
 
 #include <deque>
@@ -43,23 +44,36 @@ class HeadlessToolkit : public Toolkit {
   const std::vector<ModalRecord>& modalsShown() const { return modalsShown_; }
   std::vector<std::string> visibleTexts(const Window& window) const;
 
-  // Pointer, in screen pixels. Moves go to the control or window under the pointer, or to
-  // the one that holds the capture while a button is down.
+  // The system's double-click settings, as the backend hands them to the toolkit.
+  static constexpr int kDoubleClickMs = 500;
+  static constexpr Size kDoubleClickSize{4, 4};
+
+  // Pointer, in screen pixels, stamped with the virtual clock. Presses and moves go to the
+  // topmost window under the pointer, or to the one that had the press while a button is
+  // held; a window disabled by a modal dialog takes none, and a press on an inactive window
+  // activates it first.
   void moveTo(Point screen);
   void press(int button = kLeftButton);
   void release(int button = kLeftButton);
   void click(Control& control);   // move to its centre, press and release the left button
   void clickAt(Point screen);
+  void doubleClick(Control& control);  // two clicks in a row, well within the double-click time
   int buttons() const { return buttons_; }
   // The next system drag of a window moves it by this much before the button is released.
   void queueDrag(Point delta) { drags_.push_back(delta); }
   int systemDragCount() const { return systemDrags_; }
 
-  // Keyboard: keys go to the focused control of the window that has the keyboard.
+  // Keyboard: keys go to the window that has the keyboard (the active one) and from there
+  // through the toolkit's decisions; what a text field gets it edits as an edit control does.
   void type(std::string_view text);
-  void key(int keyCode, int keyAscii = 0);  // a key with the character it produces, if any
-  Control* keyboardFocus() const;
+  // A key with the character it produces, if any, and the modifier masks held.
+  void key(int keyCode, int keyAscii = 0, int shift = 0);
+  void altKey(char letter);  // Alt with a letter
+  // The system's window manager: activation as another application or the user's Alt+Tab
+  // would change it (the raw state of an activation message), and who holds the keyboard.
   void activate(Window& window, std::uint32_t state);
+  Window* activeWindow() const { return activeWindow_; }
+  Control* keyboardFocus() const { return focusWindow_ ? focusControl_ : nullptr; }
 
   // What peers saw.
   Raster* surfaceOf(const Control& control) const;
@@ -70,15 +84,12 @@ class HeadlessToolkit : public Toolkit {
  private:
   friend class HeadlessControlPeer;
   friend class HeadlessWindowPeer;
-  struct Target {
-    Window* window = nullptr;
-    Control* control = nullptr;
-    Point local;
-  };
-  Target hitTest(Point screen) const;
-  Point localPoint(const Target& target, Point screen) const;
+  Window* windowAt(Point screen) const;
+  Point clientPoint(const Window& window, Point screen) const;
+  void changeActivation(Window& window, std::uint32_t state);
+  void deactivate(Window& window);
+  void giveFocus(Window* window, Control* control);
   void editText(Control& field, int keyAscii);
-  void deliverKey(Control& control, int keyCode, int keyAscii);
 
   VirtualClock& clock_;
   HeadlessSystem& system_;
@@ -86,7 +97,9 @@ class HeadlessToolkit : public Toolkit {
   std::vector<ModalRecord> modalsShown_;
   std::vector<Window*> zOrder_;  // front first
   Window* activeWindow_ = nullptr;
-  Target capture_;
+  Window* focusWindow_ = nullptr;    // the window whose control (or itself) has the keyboard
+  Control* focusControl_ = nullptr;
+  Window* pressedWindow_ = nullptr;  // the system's capture while a button is held
   int buttons_ = 0;
   std::deque<Point> drags_;
   int systemDrags_ = 0;

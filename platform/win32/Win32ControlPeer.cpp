@@ -96,22 +96,24 @@ bool Win32ControlPeerBase::setCursor() {
   return true;
 }
 
-// A control's tip is registered when the pointer first comes over it, and this first move
-// is relayed so the tip starts its delay now; later moves reach it through the subclass.
-void Win32ControlPeerBase::hovered(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (tooltipAdded_ || control_.tooltip().empty()) return;
+// A control's tip is registered when the pointer first comes over it, and from then on the
+// pointer's messages are relayed to it: the tip control does not subclass the control.
+void Win32ControlPeerBase::relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (control_.tooltip().empty() || (!tooltipAdded_ && message != WM_MOUSEMOVE)) return;
   auto* owner = dynamic_cast<Win32WindowPeer*>(control_.owner().peer());
   HWND tips = owner ? owner->tooltips() : nullptr;
   if (!tips) return;
-  std::wstring text = Widen(control_.tooltip());  // the tip keeps a copy of its own
-  TOOLINFOW info{};
-  info.cbSize = sizeof info;
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  info.hwnd = owner->hwnd();
-  info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-  info.lpszText = text.data();
-  SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-  tooltipAdded_ = true;
+  if (!tooltipAdded_) {
+    std::wstring text = Widen(control_.tooltip());  // the tip keeps a copy of its own
+    TOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND;
+    info.hwnd = owner->hwnd();
+    info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    info.lpszText = text.data();
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    tooltipAdded_ = true;
+  }
   MSG msg{hwnd_, message, wParam, lParam, 0, {}};
   SendMessageW(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }

@@ -33,6 +33,11 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
   }
 
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (IsPointerMessage(message)) {
+      relayToTooltip(message, wParam, lParam);
+      PushPointer(toolkit_, control_.owner(), hwnd_, message, wParam, lParam, true);
+      return 0;
+    }
     switch (message) {
       case WM_PAINT:
         paint();
@@ -42,24 +47,10 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
       case WM_SETCURSOR:
         if (setCursor()) return TRUE;
         break;
-      case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-      case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-        return mouse(message, wParam, lParam);
-      case WM_KEYDOWN: case WM_KEYUP: {
-        int code = static_cast<int>(wParam), shift = ShiftMask();
-        Control* c = &control_;
-        if (message == WM_KEYDOWN) dispatch([&] { c->hostKeyDown(code, shift); });
-        else dispatch([&] { c->hostKeyUp(code, shift); });
-        return 0;
-      }
-      case WM_CHAR: {
-        int ascii = static_cast<int>(wParam);
-        Control* c = &control_;
-        dispatch([&] { c->hostKeyPress(ascii); });
-        return 0;
-      }
+      case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_CHAR: case WM_SYSCHAR: case WM_KEYUP: case WM_SYSKEYUP:
+        return key(message, wParam, lParam);
       case WM_SETFOCUS: case WM_KILLFOCUS:
-        control_.hostFocusChanged(message == WM_SETFOCUS);
+        toolkit_.input().focusChanged(control_.owner(), &control_, message == WM_SETFOCUS);
         return 0;
       case WM_GETDLGCODE:
         return DLGC_WANTCHARS;
@@ -127,18 +118,20 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
     SelectObject(dc, old);
   }
 
-  LRESULT mouse(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MOUSEMOVE) hovered(message, wParam, lParam);
-    // Buttons take the focus when pressed, as push buttons do.
-    bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-    if (press && control_.kind() == Control::Kind::Custom && GetFocus() != hwnd_) SetFocus(hwnd_);
-    DeliverMouse(hwnd_, message, wParam, lParam, &control_, leftPressed_,
-                 [this](const std::function<void()>& notify) { return dispatch(notify); });
-    return 0;
+  // What the toolkit leaves of a key goes to the default procedure, as it did before.
+  LRESULT key(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = hwnd_;
+    auto watch = alive_.watch();
+    if (message == WM_KEYUP || message == WM_SYSKEYUP) {
+      PushKeyUp(toolkit_, control_.owner(), message, wParam);
+      return StillAlive(watch) ? DefWindowProcW(hwnd, message, wParam, lParam) : 0;
+    }
+    InputRouter::KeyResult result = PushKey(toolkit_, control_.owner(), message, wParam);
+    if (result.handled || !StillAlive(watch)) return 0;
+    return DefWindowProcW(hwnd, message, static_cast<WPARAM>(result.code), lParam);
   }
 
   std::unique_ptr<BitmapSurface> face_;
-  bool leftPressed_ = false;
 };
 
 std::unique_ptr<ControlPeer> MakeDrawnPeer(Win32Toolkit& toolkit, Control& control) {

@@ -1,5 +1,6 @@
-// Text fields: real EDIT controls, subclassed so keys pass through the host notifications
-// (a handler may discard a character) and a paste passes the field's own filter.
+// Text fields: real EDIT controls (the system's class, subclassed) whose keys and pointer
+// go to the toolkit as neutral input, so a handler may discard a character, and whose paste
+// passes the field's own filter.
 #include <windows.h>
 
 #include <algorithm>
@@ -54,48 +55,48 @@ class Win32EditPeer : public Win32ControlPeerBase {
     }
   }
 
+  // The edit control keeps its own caret, selection and typing; the program's keys and the
+  // pointer go through the toolkit first (keys) or after the control (the pointer, so the
+  // control has placed its caret and taken its own capture).
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
-    Control* c = &control_;
+    HWND hwnd = hwnd_;
+    WNDPROC editProc = oldProc_;
+    auto watch = alive_.watch();
+    Window& window = control_.owner();
+    if (IsPointerMessage(message)) {
+      relayToTooltip(message, wParam, lParam);
+      LRESULT r = CallWindowProcW(editProc, hwnd, message, wParam, lParam);
+      if (!StillAlive(watch)) return r;
+      if (message == WM_LBUTTONUP) syncSelection();
+      PushPointer(toolkit_, window, hwnd, message, wParam, lParam, false);
+      return r;
+    }
     switch (message) {
-      case WM_KEYDOWN: {
-        int code = static_cast<int>(wParam), shift = ShiftMask();
-        if (!dispatch([&] { c->hostKeyDown(code, shift); })) return 0;
-        if (code == 0) return 0;
-        return CallWindowProcW(oldProc_, hwnd_, message, static_cast<WPARAM>(code), lParam);
-      }
-      case WM_CHAR: {
-        int ascii = static_cast<int>(wParam);
-        if (!dispatch([&] { c->hostKeyPress(ascii); })) return 0;
-        if (ascii == 0) return 0;
-        LRESULT r = CallWindowProcW(oldProc_, hwnd_, message, static_cast<WPARAM>(ascii), lParam);
-        syncSelection();
+      case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_CHAR: case WM_SYSCHAR: {
+        InputRouter::KeyResult result = PushKey(toolkit_, window, message, wParam);
+        if (result.handled || !StillAlive(watch)) return 0;
+        LRESULT r = CallWindowProcW(editProc, hwnd, message, static_cast<WPARAM>(result.code), lParam);
+        if (StillAlive(watch)) syncSelection();
         return r;
       }
-      case WM_KEYUP: {
-        LRESULT r = CallWindowProcW(oldProc_, hwnd_, message, wParam, lParam);
+      case WM_KEYUP: case WM_SYSKEYUP: {
+        LRESULT r = CallWindowProcW(editProc, hwnd, message, wParam, lParam);
+        if (!StillAlive(watch)) return r;
         syncSelection();
-        int code = static_cast<int>(wParam), shift = ShiftMask();
-        dispatch([&] { c->hostKeyUp(code, shift); });
+        PushKeyUp(toolkit_, window, message, wParam);
         return r;
       }
       case WM_PASTE:
         paste();
         return 0;
-      case WM_MOUSEMOVE:
-        hovered(message, wParam, lParam);
-        break;
       case WM_SETFOCUS: case WM_KILLFOCUS:
-        control_.hostFocusChanged(message == WM_SETFOCUS);
+        toolkit_.input().focusChanged(window, &control_, message == WM_SETFOCUS);
+        if (!StillAlive(watch)) return 0;
         break;
-      case WM_LBUTTONUP: {
-        LRESULT r = CallWindowProcW(oldProc_, hwnd_, message, wParam, lParam);
-        syncSelection();
-        return r;
-      }
       default:
         break;
     }
-    return CallWindowProcW(oldProc_, hwnd_, message, wParam, lParam);
+    return CallWindowProcW(editProc, hwnd, message, wParam, lParam);
   }
 
  private:

@@ -26,40 +26,19 @@ inline bool StillAlive(const std::weak_ptr<bool>& watch) {
   return alive && *alive;
 }
 
-// Mouse messages of one window as host notifications for its target (a window or a
-// control): the mouse is captured while a button is held, and a left press and release
-// inside make a click. `dispatch` runs a notification and says whether the peer, whose
-// `leftPressed` this is, still exists afterwards.
-template <class Target, class Dispatch>
-void DeliverMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, Target* target, bool& leftPressed,
-                  Dispatch dispatch) {
-  float x = static_cast<float>(static_cast<short>(LOWORD(lParam)));
-  float y = static_cast<float>(static_cast<short>(HIWORD(lParam)));
-  int shift = ShiftMask();
-  if (message == WM_MOUSEMOVE) {
-    int buttons = ButtonMask(wParam);
-    dispatch([=] { target->hostMouseMove(buttons, shift, x, y); });
-    return;
-  }
-  bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-  int button = (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)   ? kLeftButton
-               : (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) ? kRightButton
-                                                                       : kMiddleButton;
-  if (down) {
-    if (button == kLeftButton) leftPressed = true;
-    SetCapture(hwnd);
-    dispatch([=] { target->hostMouseDown(button, shift, x, y); });
-    return;
-  }
-  if (ButtonMask(wParam) == 0 && GetCapture() == hwnd) ReleaseCapture();
-  bool clicked = button == kLeftButton && leftPressed;
-  if (button == kLeftButton) leftPressed = false;
-  if (!dispatch([=] { target->hostMouseUp(button, shift, x, y); })) return;
-  RECT client;
-  GetClientRect(hwnd, &client);
-  POINT p{static_cast<LONG>(x), static_cast<LONG>(y)};
-  if (clicked && PtInRect(&client, p)) dispatch([=] { target->hostClick(); });
-}
+// Mouse messages of any of the program's windows (a top-level window or one of its
+// controls) as neutral pointer input for the top-level window, in its client pixels. With
+// `ownCapture` the message's window holds the capture while a button is down; an edit
+// control captures for itself.
+void PushPointer(Win32Toolkit& toolkit, Window& window, HWND from, UINT message, WPARAM wParam, LPARAM lParam,
+                 bool ownCapture);
+bool IsPointerMessage(UINT message);
+
+// A key or character message as neutral key input for the window; a key-up is pushed apart
+// (see PushKeyUp), since an edit control sees it first. Returns the toolkit's result: when
+// not handled, the host's own handling takes `code` in place of wParam.
+InputRouter::KeyResult PushKey(Win32Toolkit& toolkit, Window& window, UINT message, WPARAM wParam);
+void PushKeyUp(Win32Toolkit& toolkit, Window& window, UINT message, WPARAM wParam);
 
 class Win32WindowPeer : public WindowPeer, public Win32Peer {
  public:
@@ -69,22 +48,20 @@ class Win32WindowPeer : public WindowPeer, public Win32Peer {
   void apply(Prop what) override;
   void makeTopmost() override;
   void beginSystemDrag() override;
-  void trackActivation() override;
+  void activate() override;
+  void focusSelf() override;
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   HWND tooltips();
   Window& window() const { return window_; }
 
  private:
-  static LRESULT CALLBACK activationSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT mouse(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT key(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();
 
   Win32Toolkit& toolkit_;
   Window& window_;
-  WNDPROC oldWndProc_ = nullptr;
   HWND tooltips_ = nullptr;
-  bool leftPressed_ = false;
   AliveToken alive_;
 };
 
@@ -102,7 +79,7 @@ class Win32ControlPeerBase : public ControlPeer, public Win32Peer {
   // Runs a host notification; false when the peer was destroyed by it.
   bool dispatch(const std::function<void()>& notify);
   bool setCursor();
-  void hovered(UINT message, WPARAM wParam, LPARAM lParam);
+  void relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
 
   Win32Toolkit& toolkit_;
   Control& control_;

@@ -5,8 +5,6 @@
 
 #include <commctrl.h>
 
-#include <cctype>
-
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/Win32Peers.h"
 #include "platform/win32/WideText.h"
@@ -37,6 +35,12 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance) {
   RegisterClass(instance, kLineClass, 0, arrow);
   RegisterClass(instance, kPictureClass, 0, arrow);
   RegisterClass(instance, kButtonClass, 0, arrow);
+  readDoubleClick();
+}
+
+void Win32Toolkit::readDoubleClick() {
+  input().setDoubleClick(static_cast<int>(GetDoubleClickTime()),
+                         {GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)});
 }
 
 LRESULT CALLBACK Win32Toolkit::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -139,51 +143,9 @@ Size Win32Toolkit::measureText(const Font& font, std::string_view text) {
 
 // ---- Message loops ---------------------------------------------------------------------
 
-namespace {
-
-Window* WindowOfHandle(HWND hwnd, const std::vector<Window*>& windows) {
-  HWND top = GetAncestor(hwnd, GA_ROOT);
-  for (Window* w : windows) {
-    if (Win32Toolkit::HandleOf(*w) == top) return w;
-  }
-  return nullptr;
-}
-
-}  // namespace
-
-bool Win32Toolkit::preTranslate(MSG& msg) {
-  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
-    Window* window = WindowOfHandle(msg.hwnd, loadedWindows());
-    if (!window) return false;
-    bool backwards = GetKeyState(VK_SHIFT) < 0;
-    if (Control* next = window->nextTabStop(window->focused(), backwards)) {
-      dispatch([next] { next->setFocus(); });
-    }
-    return true;
-  }
-  // Access keys are ASCII letters; a wider character never matches one.
-  if (msg.message == WM_SYSCHAR && msg.wParam < 0x80) {
-    Window* window = WindowOfHandle(msg.hwnd, loadedWindows());
-    if (!window) return false;
-    char key = static_cast<char>(std::tolower(static_cast<unsigned char>(msg.wParam)));
-    for (Control* c : window->controls()) {
-      if (c->kind() != Control::Kind::Custom || !c->visible() || !c->enabled()) continue;
-      auto amp = c->text().find('&');
-      if (amp != std::string::npos && amp + 1 < c->text().size() &&
-          std::tolower(static_cast<unsigned char>(c->text()[amp + 1])) == key) {
-        dispatch([c] { c->hostAccessKey(); });
-        return true;
-      }
-    }
-  }
-  return false;
-}
-
 void Win32Toolkit::pump(MSG& msg) {
-  if (!preTranslate(msg)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
   releaseRetired();
 }
 
@@ -192,47 +154,18 @@ void Win32Toolkit::run() {
   while (loadedWindowCount() > 0 && GetMessageW(&msg, nullptr, 0, 0) > 0) pump(msg);
 }
 
-// The other windows take no input while the dialog is up; timers keep running because
-// this loop dispatches their messages too.
+// The toolkit keeps the other windows from input while the dialog is up; timers keep
+// running because this loop dispatches their messages too.
 void Win32Toolkit::runModal(Window& window) {
-  std::vector<HWND> disabled;
-  for (Window* other : loadedWindows()) {
-    HWND h = HandleOf(*other);
-    if (other != &window && h && IsWindowEnabled(h)) {
-      EnableWindow(h, FALSE);
-      disabled.push_back(h);
-    }
-  }
   window.show();
   MSG msg;
-  bool quit = false;
   while (window.loaded() && window.visible()) {
     if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
-      quit = true;
+      PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
     pump(msg);
   }
-  for (HWND h : disabled) {
-    if (IsWindow(h)) EnableWindow(h, TRUE);
-  }
-  if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
-}
-
-int ButtonMask(WPARAM wParam) {
-  int mask = 0;
-  if (wParam & MK_LBUTTON) mask |= kLeftButton;
-  if (wParam & MK_RBUTTON) mask |= kRightButton;
-  if (wParam & MK_MBUTTON) mask |= kMiddleButton;
-  return mask;
-}
-
-int ShiftMask() {
-  int mask = 0;
-  if (GetKeyState(VK_SHIFT) < 0) mask |= 1;
-  if (GetKeyState(VK_CONTROL) < 0) mask |= 2;
-  if (GetKeyState(VK_MENU) < 0) mask |= 4;
-  return mask;
 }
 
 }  // namespace morvane

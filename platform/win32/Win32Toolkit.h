@@ -1,5 +1,6 @@
 // The Win32 toolkit: real windows and child controls for the portable ones, one window
-// procedure for all of them, SetTimer timers, and the message loops.
+// procedure for all of them, SetTimer timers, and the message loops. Input leaves here as
+// neutral events; the portable toolkit decides what they mean.
 #pragma once
 
 #include <windows.h>
@@ -34,6 +35,8 @@ class Win32Toolkit : public Toolkit {
   void run() override;
 
   HINSTANCE instance() const { return instance_; }
+  // Hands the system's double-click time and distance to the toolkit's input decisions.
+  void readDoubleClick();
   static HWND HandleOf(const Window& window);
   static HWND HandleOf(const Control& control);
 
@@ -50,9 +53,6 @@ class Win32Toolkit : public Toolkit {
   static constexpr const wchar_t* kButtonClass = L"Morvane.xpcmdbutton";
 
  private:
-  // Keys the toolkit handles before the focused control sees them: Tab moves the focus
-  // along the window's tab order, Alt with a letter presses a button's access key.
-  bool preTranslate(MSG& msg);
   void pump(MSG& msg);
 
   HINSTANCE instance_;

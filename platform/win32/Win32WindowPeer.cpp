@@ -1,5 +1,6 @@
 // Top-level windows: created hidden at load, painted from their face through a back buffer,
-// and turning mouse, activation, close and move messages into host notifications.
+// and pushing pointer, key, activation, focus and close messages to the toolkit as neutral
+// input; moves and sizes follow into the window's bounds.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -37,9 +38,9 @@ void Win32WindowPeer::apply(Prop what) {
   switch (what) {
     case Prop::Visible:
       ShowWindow(hwnd_, window_.visible() ? SW_SHOW : SW_HIDE);
-      if (window_.visible() && !window_.focused()) {
-        if (Control* first = window_.nextTabStop(nullptr, false)) first->setFocus();
-      }
+      break;
+    case Prop::Enabled:
+      EnableWindow(hwnd_, window_.inputEnabled());
       break;
     case Prop::Bounds: {
       Rect b = window_.bounds();
@@ -60,28 +61,14 @@ void Win32WindowPeer::makeTopmost() { SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0,
 // been grabbed; SendMessage returns when the button is released.
 void Win32WindowPeer::beginSystemDrag() {
   ReleaseCapture();
-  leftPressed_ = false;
   SendMessageW(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
-// Activation is watched by a procedure placed in front of the window's own, through the
-// pointer-sized call on 64-bit Windows; every message is passed on unchanged.
-void Win32WindowPeer::trackActivation() {
-  if (oldWndProc_) return;
-  oldWndProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32WindowPeer::activationSubclassProc)));
-}
+// The window was the active one of this thread (a closing dialog's), so it may hand
+// activation on within the thread.
+void Win32WindowPeer::activate() { SetActiveWindow(hwnd_); }
 
-LRESULT CALLBACK Win32WindowPeer::activationSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* peer = dynamic_cast<Win32WindowPeer*>(reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
-  WNDPROC old = peer ? peer->oldWndProc_ : Win32Toolkit::WindowProc;
-  if (peer && message == WM_ACTIVATE) {
-    Window* window = &peer->window_;
-    auto state = static_cast<std::uint32_t>(wParam);
-    peer->toolkit_.dispatch([window, state] { window->hostActivated(state); });
-  }
-  return CallWindowProcW(old, hwnd, message, wParam, lParam);
-}
+void Win32WindowPeer::focusSelf() { SetFocus(hwnd_); }
 
 namespace {
 
@@ -128,30 +115,46 @@ void Win32WindowPeer::paint() {
   EndPaint(hwnd_, &ps);
 }
 
-LRESULT Win32WindowPeer::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
+// Keys reach the window itself only while none of its controls has the keyboard.
+LRESULT Win32WindowPeer::key(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND hwnd = hwnd_;
   auto watch = alive_.watch();
-  DeliverMouse(hwnd_, message, wParam, lParam, &window_, leftPressed_, [&](const std::function<void()>& notify) {
-    toolkit_.dispatch(notify);
-    return StillAlive(watch);
-  });
-  return 0;
+  if (message == WM_KEYUP || message == WM_SYSKEYUP) {
+    PushKeyUp(toolkit_, window_, message, wParam);
+    return StillAlive(watch) ? DefWindowProcW(hwnd, message, wParam, lParam) : 0;
+  }
+  InputRouter::KeyResult result = PushKey(toolkit_, window_, message, wParam);
+  if (result.handled || !StillAlive(watch)) return 0;
+  return DefWindowProcW(hwnd, message, static_cast<WPARAM>(result.code), lParam);
 }
 
 LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (IsPointerMessage(message)) {
+    PushPointer(toolkit_, window_, hwnd_, message, wParam, lParam, true);
+    return 0;
+  }
   switch (message) {
     case WM_PAINT:
       paint();
       return 0;
     case WM_ERASEBKGND:
       return 1;
-    case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-      return mouse(message, wParam, lParam);
-    case WM_CLOSE: {
-      Window* window = &window_;
-      toolkit_.dispatch([window] { window->hostCloseRequested(); });
+    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_CHAR: case WM_SYSCHAR: case WM_KEYUP: case WM_SYSKEYUP:
+      return key(message, wParam, lParam);
+    // The whole 32-bit state goes to the toolkit, which also places the focus: the default
+    // procedure would put it on the window itself.
+    case WM_ACTIVATE:
+      toolkit_.input().activationChanged(window_, static_cast<std::uint32_t>(wParam));
       return 0;
-    }
+    case WM_SETFOCUS:
+      toolkit_.input().focusChanged(window_, nullptr, true);
+      return 0;
+    case WM_SETTINGCHANGE:
+      toolkit_.readDoubleClick();
+      break;
+    case WM_CLOSE:
+      toolkit_.input().closeRequested(window_);
+      return 0;
     case WM_WINDOWPOSCHANGED: {
       RECT r;
       GetWindowRect(hwnd_, &r);

@@ -164,6 +164,7 @@ class Display:
     # Without a window manager the keyboard goes to the window under the pointer.
     def move(self, x, y): self.xdo("mousemove", x, y)
     def click(self, x, y, button=1): self.xdo("mousemove", x, y, "click", button)
+    def double_click(self): self.xdo("click", "--repeat", 2, "--delay", 100, 1)  # where the pointer is
     def press(self, button=1): self.xdo("mousedown", button)
     def release(self, button=1): self.xdo("mouseup", button)
     def type(self, text): self.xdo("type", "--delay", 40, "--", text)

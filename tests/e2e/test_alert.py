@@ -1,6 +1,7 @@
 """A countdown in the at mode: in its last 15 seconds the alert window (360 x 240, centred, topmost)
 shows the seconds left, falling; its "Stop" closes it and returns the bar to idle, and the moment
-then passes without a power-off. The alert's face is checked by pixel."""
+then passes without a power-off. The alert's face is checked by pixel. Alt+S on the alert stops the
+countdown as its "Stop" does."""
 import time
 
 from harness import fake_clock
@@ -22,15 +23,20 @@ FACE = [
 ]
 
 
-def test_the_alert_counts_the_last_seconds_and_its_stop_cancels(morvane):
-    # The program's clock is offset to half past a minute, so that the next whole minute is 30 s away.
+def start_a_countdown_of_half_a_minute(morvane):
+    """The program's clock is offset to half past a minute, and the countdown runs to the next whole
+    minute, 30 s away. Returns the run and the seconds left on the program's clock."""
     now = int(time.time())
     offset = 30 - now % 60
     (clock := morvane.folder / "clock-offset").write_text(f"{offset:+d}")
     moment = now + offset + 30
     left = lambda: moment - (time.time() + offset)  # noqa: E731
     day, minute = time.strftime("%Y-%m-%d", time.gmtime(moment)), time.strftime("%H:%M", time.gmtime(moment))
-    run = morvane.start(day, minute, relay=True, env=fake_clock(clock))
+    return morvane.start(day, minute, relay=True, env=fake_clock(clock)), left
+
+
+def test_the_alert_counts_the_last_seconds_and_its_stop_cancels(morvane):
+    run, left = start_a_countdown_of_half_a_minute(morvane)
     probe = morvane.probe
     assert len(probe.find(cls="Morvane.xpcmdbutton", text="Stop")) == 1, "Stop once the countdown runs"
     morvane.wait("a visible countdown line", lambda: probe.one(cls="Morvane.Label", visible=True, where=lambda w: w[
@@ -63,3 +69,16 @@ def test_the_alert_counts_the_last_seconds_and_its_stop_cancels(morvane):
     assert run.running()
     assert not any("ExitWindowsEx" in call for call in run.relay_calls())
     assert probe.alert() is None
+
+
+def test_alt_s_on_the_alert_stops_the_countdown_from_the_keyboard(morvane):
+    run, left = start_a_countdown_of_half_a_minute(morvane)
+    display, probe = morvane.display, morvane.probe
+    morvane.wait("the alert by the shutdown moment", lambda: ALERT in display.geometries(), left() + 10)
+    display.move(ALERT[0] + 30, ALERT[1] + 120)  # the keyboard goes to the window under the pointer
+    display.key("alt+s")
+    morvane.wait("the alert closed by Alt+S", lambda: ALERT not in display.geometries(), 5)
+    morvane.wait("the bar's Start back", lambda: probe.one(cls="Morvane.xpcmdbutton", text="Start"), 5)
+    time.sleep(max(0, left()) + 3)  # a duration: the moment passes
+    assert run.running()
+    assert not any("ExitWindowsEx" in call for call in run.relay_calls())

@@ -1,5 +1,5 @@
 """The bar under the real pointer and keyboard: typing a schedule into its digit fields, dragging it
-along the top edge, and folding it to its blinking line during a countdown."""
+along the top edge, folding it to its blinking line during a countdown, and a double-click on Stop."""
 import time
 
 OPEN = (384, 0, 255, 43)
@@ -117,4 +117,21 @@ def test_the_bar_folds_during_a_countdown_and_opens_at_the_top_edge(morvane):
     display.move(500, 400)
     morvane.wait("the bar folded again with the pointer away", lambda: bar() == FOLDED, 3)
     assert not morvane.probe.one(cls="Morvane.xpcmdbutton", text="Stop")["visible"]
+    assert run.running()
+
+
+def test_a_double_click_on_stop_leaves_the_countdown_stopped(morvane):
+    run = morvane.start("01:00")
+    display, probe = morvane.display, morvane.probe
+    bar = lambda: display.windows().get(run.window)  # noqa: E731
+    display.move(500, 0)
+    morvane.wait("the bar open with the pointer at the top edge", lambda: bar() == OPEN, 3)
+    x, y, w, h = probe.one(cls="Morvane.xpcmdbutton", text="Stop")["rect"]
+    display.move(x + w // 2, y + h // 2)
+    time.sleep(0.3)
+    display.double_click()
+    morvane.wait("Start back after the double-click", lambda: probe.one(cls="Morvane.xpcmdbutton", text="Start"), 5)
+    time.sleep(1)  # a duration: a second click of the pair would have started the countdown again by now
+    assert probe.find(cls="Morvane.xpcmdbutton", text="Stop") == []
+    assert probe.one(cls="Morvane.xpcmdbutton", text="Quit")["enabled"]
     assert run.running()

@@ -32,10 +32,11 @@ const LocalTime kLatest = local_days{year{30827} / 12 / 31} + hours{23} + minute
 [[noreturn]] void Fail(const char* what, const ScheduleFields& f, LocalTime now) {
   const year_month_day d{floor<days>(now)};
   std::fprintf(stderr,
-               "schedule: %s\n  fields 3-9: \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\"  colours %u %u\n"
+               "schedule: %s\n  fields 3-9: \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\" \"%s\"  mode %s\n"
                "  now %d-%u-%u +%llds\n",
                what, f.atYear.c_str(), f.atMonth.c_str(), f.atDay.c_str(), f.atHour.c_str(), f.atMinute.c_str(),
-               f.afterHours.c_str(), f.afterMinutes.c_str(), f.afterWordColor, f.atWordColor, static_cast<int>(d.year()),
+               f.afterHours.c_str(), f.afterMinutes.c_str(), f.mode == morvane::ScheduleMode::At ? "at" : "after",
+               static_cast<int>(d.year()),
                static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()),
                static_cast<long long>((now - floor<days>(now)).count()));
   std::abort();
@@ -205,13 +206,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Input in = Split(std::string_view(reinterpret_cast<const char*>(data), size));
   ScheduleFields f{in.line(0, "2026"), in.line(1, "12"), in.line(2, "7"), in.line(3, "21"), in.line(4, "0"),
                    in.line(5, "1"),    in.line(6, "0")};
-  f.afterWordColor = static_cast<morvane::Color>(Bits(in.line(7, "0")));
-  f.atWordColor = static_cast<morvane::Color>(Bits(in.line(8, "8421504")));
+  // Lines 7 and 8 held the two mode words' colours; the "at" one (black: 0) picks the mode.
+  f.mode = Bits(in.line(8, "8421504")) == 0 ? morvane::ScheduleMode::At : morvane::ScheduleMode::After;
   const LocalTime now = Present(in.line(9, "36000"));
   const morvane::LocaleFormats formats{in.line(10, "M/d/yyyy"), in.line(11, "h:mm:ss tt"), in.line(12, "AM"),
                                        in.line(13, "PM"), morvane::DateOrder::MonthDayYear};
 
-  const bool atMode = f.atWordColor == 0;
+  const bool atMode = f.mode == morvane::ScheduleMode::At;
   const std::optional<ValidationFailure> got = morvane::ValidateSchedule(f, now, formats);
   const Outcome want = atMode ? AtMode(f, now) : AfterMode(f, now);
   if (got.has_value() != want.failure.has_value()) Fail(got ? "refused a good schedule" : "accepted a bad one", f, now);

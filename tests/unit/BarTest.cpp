@@ -6,7 +6,9 @@
 #include "ui/bar/BarSettings.h"
 #include "ui/dialogs/ShowMessage.h"
 #include "ui/PowerOff.h"
+#include "platform/Keys.h"
 #include "ui/dialogs/AboutWindow.h"
+#include "ui/dialogs/MessageDialog.h"
 #include "ui/bar/MainBar.h"
 
 namespace morvane {
@@ -61,6 +63,35 @@ TEST_F(Bar, SwitchingModesKeepsEveryFieldsText) {
   EXPECT_EQ(f.atHour.text(), "22");
   EXPECT_EQ(f.afterWord.foreColor(), 0u);
   EXPECT_EQ(f.atWord.foreColor(), 0x808080u);
+}
+
+// The settings file keeps both mode words' colours; the "after" word's decides the mode read
+// back, and the bar shows and saves that mode's pair, whatever the other colour said.
+TEST_F(Bar, TheAfterColourInTheSettingsDecidesTheMode) {
+  struct Row {
+    const char* afterColour;
+    const char* atColour;
+    ScheduleMode mode;
+  };
+  for (Row r : {Row{"0", "8421504", ScheduleMode::After}, Row{"8421504", "0", ScheduleMode::At},
+                Row{"0", "0", ScheduleMode::After}, Row{"255", "255", ScheduleMode::At}}) {
+    program.reset();
+    platform = std::make_unique<HeadlessPlatform>(At(2026, 12, 7, 10, 0, 0));
+    sys().files["C:\\windows\\morvane.dll"] =
+        std::string("21\r\n0\r\n1\r\n0\r\n ") + r.afterColour + " \r\n " + r.atColour + " \r\n";
+    program = std::make_unique<Program>(*platform);
+    MainBar& f = shown();
+    bool after = r.mode == ScheduleMode::After;
+    SCOPED_TRACE(std::string(r.afterColour) + " " + r.atColour);
+    EXPECT_EQ(f.mode(), r.mode);
+    EXPECT_EQ(f.afterWord.foreColor(), after ? 0u : 0x808080u);
+    EXPECT_EQ(f.atWord.foreColor(), after ? 0x808080u : 0u);
+    EXPECT_EQ(f.afterHours.visible(), after);
+    EXPECT_EQ(f.atHour.visible(), !after);
+    tk().click(f.quitButton);
+    EXPECT_EQ(settingsFile(), std::string("21\r\n0\r\n1\r\n0\r\n") +
+                                  (after ? " 0 \r\n 8421504 \r\n" : " 8421504 \r\n 0 \r\n"));
+  }
 }
 
 class BarKeys : public Bar {
@@ -136,6 +167,42 @@ TEST_F(BarKeys, LettersSignsAndSpacesNeverGoIn) {
   focusEmptied(f.atYear);
   tk().type("a- .+x9");
   EXPECT_EQ(f.atYear.text(), "9");
+}
+
+// Whether the user comes back with Alt+Tab or a click on the bar's face, the field that had
+// the focus has it again and takes the digits typed.
+TEST_F(BarKeys, ActivatedAgainTheBarGivesTheFocusBackToItsField) {
+  MainBar& f = bar();
+  for (bool byClick : {false, true}) {
+    focusEmptied(f.atHour);
+    tk().activate(f, 0);  // another application's window
+    EXPECT_EQ(tk().keyboardFocus(), nullptr);
+    if (byClick) {
+      tk().clickAt(barPoint(250, 40));
+    } else {
+      tk().activate(f, 1);
+    }
+    EXPECT_EQ(tk().keyboardFocus(), &f.atHour) << byClick;
+    tk().type("7");
+    EXPECT_EQ(f.atHour.text(), "7") << byClick;
+  }
+}
+
+// Tab and Shift+Tab run through the buttons, then the fields of the mode shown, and wrap.
+TEST_F(BarKeys, TabAndShiftTabFollowTheTabOrderBothWays) {
+  MainBar& f = bar();
+  tk().click(f.afterWord);
+  tk().click(f.afterHours);
+  struct Step {
+    int shift;
+    Control* focus;
+  };
+  for (Step step : {Step{kShiftMask, &f.quitButton}, Step{kShiftMask, &f.homePageButton}, Step{0, &f.quitButton},
+                    Step{0, &f.afterHours}, Step{0, &f.afterMinutes}, Step{0, &f.startButton},
+                    Step{kShiftMask, &f.afterMinutes}}) {
+    tk().key(kKeyTab, kKeyTab, step.shift);
+    EXPECT_EQ(tk().keyboardFocus(), step.focus) << step.focus->name();
+  }
 }
 
 TEST_F(BarKeys, PastedTextKeepsOnlyItsDigits) {
@@ -219,6 +286,25 @@ TEST_F(BarDocking, RunningCountdownFoldsAsSoonAsTheCursorLeavesAndOpensAtTheTopE
   sys().cursor_ = barPoint(255, 43);
   advance(180);
   EXPECT_FALSE(collapsed()) << "the far corner still belongs to the open bar";
+}
+
+// The folded line is a control of its own: a press and a drag on it are the line's, so the
+// bar does not start moving.
+TEST_F(BarDocking, APressOnTheFoldedLineGoesToTheLine) {
+  tk().activate(bar(), 0);
+  advance(180);
+  ASSERT_TRUE(collapsed());
+  MainBar& f = bar();
+  int linePresses = 0;
+  f.foldedLine.MouseDown = [&](int&, int&, float&, float&) { ++linePresses; };
+  tk().moveTo(barPoint(100, 0));
+  tk().press();
+  tk().queueDrag({60, 0});
+  tk().moveTo(barPoint(104, 0));
+  tk().release();
+  EXPECT_EQ(linePresses, 1);
+  EXPECT_EQ(tk().systemDragCount(), 0);
+  EXPECT_EQ(f.left(), 384);
 }
 
 TEST_F(BarDocking, FoldedLineBlinksRedPaleGreenGreen) {
@@ -319,6 +405,43 @@ TEST_F(Bar, AboutShowsOneAboutBoxThatStaysUp) {
   EXPECT_EQ(program->existingAboutWindow(), about);
   advance(5000);
   EXPECT_TRUE(about->loaded());
+}
+
+// A double-click is one click: its second press clicks nothing.
+TEST_F(Bar, ADoubleClickOnStopStopsOnce) {
+  MainBar& f = shown();
+  tk().click(f.startButton);
+  ASSERT_TRUE(f.countdownRunning());
+  advance(1000);
+  tk().doubleClick(f.startButton);
+  EXPECT_FALSE(f.countdownRunning());
+  EXPECT_EQ(f.startButton.Caption(), "Start");
+}
+
+// The message about a field closes into the bar: active again, with that field holding the
+// keyboard, whether the focus moved there before the message (an empty field) or after it
+// with its text selected.
+TEST_F(Bar, AClosedMessageReturnsActivationToTheBarWithTheNamedFieldFocused) {
+  MainBar& f = shown();
+  struct Row {
+    const char* hours;
+    const char* minutes;
+    Control* named;
+  };
+  for (Row r : {Row{"", "0", &f.afterHours}, Row{"1", "75", &f.afterMinutes}}) {
+    f.afterHours.setText(r.hours);
+    f.afterMinutes.setText(r.minutes);
+    tk().onNextModal([&](Window& w) { tk().click(static_cast<MessageDialog&>(w).okButton); });
+    advance(1000);
+    tk().click(f.startButton);
+    ASSERT_EQ(tk().modalsShown().size(), r.named == &f.afterHours ? 1u : 2u);
+    EXPECT_FALSE(f.countdownRunning());
+    EXPECT_EQ(tk().activeWindow(), &f) << r.named->name();
+    EXPECT_TRUE(program->barActive);
+    EXPECT_EQ(tk().keyboardFocus(), r.named) << r.named->name();
+    tk().type("5");
+    EXPECT_EQ(r.named->text(), "5") << r.named->name();
+  }
 }
 
 TEST_F(Bar, ClosingTheBarFromTheSystemIsQuitAndRefusedDuringACountdown) {

@@ -34,6 +34,31 @@ TEST(Boundary, WindowsHeadersOnlyUnderPlatformWin32) {
   EXPECT_GT(scanned, 10);
 }
 
+// Window messages, virtual keys and message parameters stay in the Win32 corner too: the
+// portable code and its tests speak only of neutral input.
+TEST(Boundary, WindowMessagesOnlyUnderPlatformWin32) {
+  namespace fs = std::filesystem;
+  const fs::path root = MORVANE_SOURCE_DIR;
+  const std::regex win32Word(R"(\b(WM|VK)_[A-Z0-9]|\bW(PARAM)\b)");
+  int scanned = 0;
+  for (const char* dir : {"app", "schedule", "settings", "ui", "platform", "tests/unit", "tests/fuzz"}) {
+    for (const auto& entry : fs::recursive_directory_iterator(root / dir)) {
+      const fs::path& path = entry.path();
+      if (!entry.is_regular_file()) continue;
+      if (path.extension() != ".cpp" && path.extension() != ".h") continue;
+      std::string relative = fs::relative(path, root).generic_string();
+      if (relative.rfind("platform/win32/", 0) == 0) continue;
+      std::ifstream in(path);
+      std::string line;
+      ++scanned;
+      while (std::getline(in, line)) {
+        EXPECT_FALSE(std::regex_search(line, win32Word)) << relative << ": " << line;
+      }
+    }
+  }
+  EXPECT_GT(scanned, 20);
+}
+
 // A Windows or macOS checkout keeps one file of two whose paths differ only in case.
 TEST(Boundary, NoTwoPathsDifferOnlyInCase) {
   namespace fs = std::filesystem;

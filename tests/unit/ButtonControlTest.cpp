@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Keys.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "ui/button/ButtonSkin.h"
 #include "ui/button/NineSlice.h"
@@ -209,18 +210,25 @@ TEST_F(ButtonTest, DisabledButtonIgnoresInputButStillNoticesThePointerLeaving) {
   EXPECT_EQ(Shown(), ButtonLook::Disabled);
 }
 
+// Enter, Space and the plain letter reach the button as keys only; Alt with the letter after
+// "&" in the caption, in either case, is its access key and clicks it.
 TEST_F(ButtonTest, OnlyPointerClicksAndAccessKeysClick) {
   SkinButton& b = Place({10, 10, 80, 24});
+  b.SetCaption("&Go");
   int clicks = 0, keys = 0;
   b.ButtonClick = [&] { ++clicks; };
   b.KeyDown = [&](int& code, int&) { keys += code; };
   p.tk().click(b);
   EXPECT_EQ(clicks, 1);
-  p.tk().key(13, 13);
+  p.tk().key(kKeyEnter, kKeyEnter);
   p.tk().key(' ', ' ');
-  EXPECT_EQ(keys, 13 + ' ');
-  b.hostAccessKey();
-  EXPECT_EQ(clicks, 2);
+  p.tk().type("g");
+  EXPECT_EQ(keys, kKeyEnter + ' ' + 'G');
+  EXPECT_EQ(clicks, 1);
+  p.tk().altKey('g');
+  p.tk().altKey('G');
+  p.tk().altKey('o');
+  EXPECT_EQ(clicks, 3);
 }
 
 TEST_F(ButtonTest, CaptionIsCentredAndStaysPutWhenPressed) {

@@ -22,10 +22,10 @@ LocalTime At(int y, unsigned m, unsigned d, int hh = 0, int mm = 0, int ss = 0) 
 const LocalTime kNow = At(2026, 5, 14, 10, 20, 30);  // a Thursday morning
 
 ScheduleFields AtMode(std::string y, std::string m, std::string d, std::string hour, std::string minute) {
-  return {y, m, d, hour, minute, "1", "0", 0x808080, 0};
+  return {y, m, d, hour, minute, "1", "0", ScheduleMode::At};
 }
 ScheduleFields AfterMode(std::string hours, std::string minutes) {
-  return {"2026", "5", "14", "21", "0", hours, minutes, 0, 0x808080};
+  return {"2026", "5", "14", "21", "0", hours, minutes, ScheduleMode::After};
 }
 
 struct Row {
@@ -79,7 +79,7 @@ TEST(Validation, AtModeStepsInOrder) {
       {AtMode("2026", "06", "09", "07", "05"), ""},
       {AtMode("26", "12", "31", "0", "0"), ""},
       {AtMode("2028", "2", "29", "0", "0"), ""},
-      {{"2026", "5", "15", "21", "0", "", "99", 0x808080, 0}, ""},  // after-mode fields ignored
+      {{"2026", "5", "15", "21", "0", "", "99", ScheduleMode::At}, ""},  // after-mode fields ignored
   });
   // Strict comparisons: the present moment and today's midnight are not in the past.
   CheckTable({{AtMode("2026", "5", "14", "10", "20"), ""}}, At(2026, 5, 14, 10, 20, 0));
@@ -96,13 +96,14 @@ TEST(Validation, AfterModeStepsInOrder) {
       {AfterMode("00", "00"), kBothZero, Field::AfterHours, kAfter},
       {AfterMode("0", "1"), ""},
       {AfterMode("99", "59"), ""},
-      {{"", "", "", "99", "", "1", "0", 0, 0x808080}, ""},  // at-mode fields ignored
+      {{"", "", "", "99", "", "1", "0", ScheduleMode::After}, ""},  // at-mode fields ignored
   });
 }
 
-TEST(Validation, TheAtLabelChoosesTheTable) {
-  CheckTable({{{"", "5", "14", "21", "0", "1", "0", 0, 0}, "Please enter year number.", Field::AtYear, kBefore},
-              {{"", "5", "14", "21", "0", "0", "0", 255, 255},
+TEST(Validation, TheModeChoosesTheTable) {
+  CheckTable({{{"", "5", "14", "21", "0", "0", "0", ScheduleMode::At},
+               "Please enter year number.", Field::AtYear, kBefore},
+              {{"", "5", "14", "21", "0", "0", "0", ScheduleMode::After},
                "Hour number and minute number can't be 0 at the same time!", Field::AfterHours, kAfter}});
 }
 
@@ -192,11 +193,6 @@ TEST(ShutdownMoment, AtModeMomentAndTheYearReading) {
     EXPECT_EQ(ShutdownMoment(f, kNowInstant, kUtc), Utc(r.year, 6, 1, 22, 30, 0)) << r.text;
     EXPECT_EQ(ValidateSchedule(f, kNow, {}).has_value(), r.year < 2026) << r.text;
   }
-  ScheduleFields bothBlack = AtMode("2026", "6", "1", "12", "0");
-  bothBlack.afterWordColor = 0;
-  EXPECT_EQ(ShutdownMoment(bothBlack, kNowInstant, kUtc), Utc(2026, 6, 1, 12, 0, 0));
-  bothBlack.afterWordColor = bothBlack.atWordColor = 255;
-  EXPECT_EQ(ShutdownMoment(bothBlack, kNowInstant, kUtc), Utc(2026, 5, 14, 11, 20, 30));
 }
 
 TEST(Countdown, LineAndAlertBySecondsLeft) {

@@ -17,7 +17,7 @@ constexpr std::int32_t kStale = 12345;
 constexpr int kEscape = 27;
 constexpr int kTab = 9;
 
-enum class Act { Yes, OK, No, X, Escape, TabThenEscape, SystemClose };
+enum class Act { Yes, OK, No, X, Escape, TabThenEscape, ActivatedAgainThenEscape, SystemClose };
 
 struct ReplyCase {
   const char* name;
@@ -37,6 +37,11 @@ void Perform(HeadlessToolkit& tk, MessageDialog& box, Act act) {
     case Act::X: tk.click(box.closeButton); break;
     case Act::TabThenEscape: tk.key(kTab); [[fallthrough]];
     case Act::Escape: tk.key(kEscape, kEscape); break;
+    case Act::ActivatedAgainThenEscape:
+      tk.activate(box, 0);
+      tk.activate(box, 1);
+      tk.key(kEscape, kEscape);
+      break;
     case Act::SystemClose: box.hostCloseRequested(); break;
   }
 }
@@ -69,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReplyCase{"OkStyleX", 0, Act::X, ReplyOK},
                       ReplyCase{"OkStyleEscape", 0, Act::Escape, ReplyOK},
                       ReplyCase{"OkStyleEscapeOnX", 0, Act::TabThenEscape, ReplyOK},
+                      ReplyCase{"OkStyleEscapeActivatedAgain", 0, Act::ActivatedAgainThenEscape, ReplyOK},
                       ReplyCase{"OkStyleSystemClose", 0, Act::SystemClose, ReplyOK},
                       ReplyCase{"YesNoStyleYes", 16, Act::Yes, ReplyYes},
                       ReplyCase{"YesNoStyleNo", 16, Act::No, ReplyNo},

@@ -13,8 +13,8 @@ void SaveSettings(Program& program) {
   SaveSettingsFile(program.system(), bar.settingsValues());
 }
 
-// Reads what it can (each step skipped on error), then lays the bar out for the mode
-// that the "after" word's colour now encodes, file or no file.
+// Reads what it can (each step skipped on error), then lays the bar out for the mode the
+// file's "after" colour gave, file or no file.
 void LoadSettings(Program& program) {
   MainBar& bar = program.mainBar();
   SkipOnError([&] {
@@ -22,7 +22,7 @@ void LoadSettings(Program& program) {
     LoadSettingsFile(program.system(), values);
     bar.applySettings(values);
   });
-  bar.layOutForMode(bar.afterWord.foreColor() == kModeSelected);
+  bar.showMode();
 }
 
 }  // namespace morvane

@@ -3,10 +3,9 @@
 
 #include <string>
 
-namespace morvane {
+#include "platform/Keys.h"
 
-constexpr int kKeyBackspace = 8;
-constexpr int kKeyEnter = 13;
+namespace morvane {
 
 // Digits and Backspace go in; every other character, Enter included, is discarded
 // (Enter moves on first in a field that has a successor).

@@ -1,4 +1,4 @@
-// The bar's controls, its loading and the switching between the two schedule modes.
+// The bar's controls, its loading, and how its state shows: the schedule mode and the countdown.
 #include "ui/bar/MainBar.h"
 
 #include <chrono>
@@ -44,14 +44,28 @@ MainBar::MainBar(Program& program)
   face = PaintBarFace;
   // The buttons come first in the tab order and lie above everything else: they are
   // constructed first. The home-page button keeps its display name until the window loads.
-  struct ButtonInit { SkinButton& button; const char* caption; void (MainBar::*handler)(); };
-  for (ButtonInit b : {ButtonInit{startButton, "Start", &MainBar::startOrStop},
-                       ButtonInit{helpButton, "Help", &MainBar::openHelp},
-                       ButtonInit{aboutButton, "About", &MainBar::showAbout},
-                       ButtonInit{homePageButton, nullptr, &MainBar::openHomePage},
-                       ButtonInit{quitButton, "Quit", &MainBar::quit}}) {
+  // Each command but the home page has a window key, Alt with its first letter, named in
+  // its tooltip; Quit's works only while Quit does.
+  struct ButtonInit {
+    SkinButton& button;
+    const char* caption;
+    void (MainBar::*handler)();
+    char key;
+    const char* tooltip;
+  };
+  for (ButtonInit b : {
+           ButtonInit{startButton, "Start", &MainBar::startOrStop, 'S', "Start or stop the countdown (Alt+S)"},
+           ButtonInit{helpButton, "Help", &MainBar::openHelp, 'H', "Open the help (Alt+H)"},
+           ButtonInit{aboutButton, "About", &MainBar::showAbout, 'A', "About Morvane (Alt+A)"},
+           ButtonInit{homePageButton, nullptr, &MainBar::openHomePage, 0, nullptr},
+           ButtonInit{quitButton, "Quit", &MainBar::quit, 'Q', "Save the schedule and quit (Alt+Q)"}}) {
     if (b.caption) b.button.SetCaption(b.caption);
     b.button.ButtonClick = [this, handler = b.handler] { (this->*handler)(); };
+    if (b.tooltip) b.button.setTooltip(b.tooltip);
+    if (!b.key) continue;
+    std::function<bool()> available;
+    if (&b.button == &quitButton) available = [this] { return quitButton.Enabled(); };
+    addKey(b.key, true, [this, handler = b.handler] { (this->*handler)(); }, available);
   }
 
   struct FieldInit { Control& field; int maxLength; const char* text; bool visible; bool tooltip; };
@@ -67,11 +81,11 @@ MainBar::MainBar(Program& program)
     if (f.tooltip) f.field.setTooltip(kFieldTooltip);
   }
   afterWord.setText("after");
-  afterWord.setForeColor(kModeSelected);
+  afterWord.setForeColor(ModeWordColour(true));
   afterWord.setCursor(Cursor::Hand);
   afterWord.Click = [this] { selectAfterMode(); };
   atWord.setText("at");
-  atWord.setForeColor(kModeUnselected);
+  atWord.setForeColor(ModeWordColour(false));
   atWord.setCursor(Cursor::Hand);
   atWord.Click = [this] { selectAtMode(); };
   countdownLine.setText("Shutdown computer as your wish.");
@@ -91,7 +105,7 @@ MainBar::MainBar(Program& program)
 MainBar::~MainBar() = default;
 
 void MainBar::onLoad() {
-  trackActivation([this](std::uint32_t state) { activationChanged(state); });
+  ActivationChanged = [this](std::uint32_t state) { activationChanged(state); };
   makeTopmost();
   blinkPhase = 1;
   LoadSettings(program_);
@@ -105,37 +119,42 @@ void MainBar::onLoad() {
   setLeft(CentredBarLeft(screenWidth, width()));
 }
 
-// The layout of a mode, in the order the mode words apply it.
 void MainBar::selectAfterMode() {
-  atWord.setForeColor(kModeUnselected);
-  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(false);
-  afterWord.setForeColor(kModeSelected);
-  afterHours.setVisible(true);
-  afterMinutes.setVisible(true);
-  scheduleLine.setText(kAfterModeLine);
+  mode_ = ScheduleMode::After;
+  showMode();
 }
 
 void MainBar::selectAtMode() {
-  atWord.setForeColor(kModeSelected);
-  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(true);
-  afterWord.setForeColor(kModeUnselected);
-  afterHours.setVisible(false);
-  afterMinutes.setVisible(false);
-  scheduleLine.setText(kAtModeLine);
+  mode_ = ScheduleMode::At;
+  showMode();
 }
 
-// The settings loader's layout step: the fields of the mode afterWord's colour encodes,
-// leaving the colours as they were read.
-void MainBar::layOutForMode(bool afterMode) {
-  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(!afterMode);
-  afterHours.setVisible(afterMode);
-  afterMinutes.setVisible(afterMode);
-  scheduleLine.setText(afterMode ? kAfterModeLine : kAtModeLine);
+// The second row for the mode, in the order the mode words apply it: the words' colours,
+// the mode's fields and the schedule line; a running countdown hides all of them.
+void MainBar::showMode() {
+  bool after = mode_ == ScheduleMode::After;
+  bool idle = !counting_;
+  atWord.setForeColor(ModeWordColour(!after));
+  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(idle && !after);
+  afterWord.setForeColor(ModeWordColour(after));
+  afterHours.setVisible(idle && after);
+  afterMinutes.setVisible(idle && after);
+  scheduleLine.setText(after ? kAfterModeLine : kAtModeLine);
+  for (Control* c : {&scheduleLine, &afterWord, &atWord}) c->setVisible(idle);
+}
+
+// Start becomes Stop and Quit is disabled while a countdown runs; its line takes the place
+// of the schedule line.
+void MainBar::showCountdownState() {
+  startButton.SetCaption(counting_ ? "Stop" : "Start");
+  quitButton.SetEnabled(!counting_);
+  countdownLine.setVisible(counting_);
+  showMode();
 }
 
 ScheduleFields MainBar::fields() const {
   return {atYear.text(), atMonth.text(), atDay.text(), atHour.text(), atMinute.text(),
-          afterHours.text(), afterMinutes.text(), afterWord.foreColor(), atWord.foreColor()};
+          afterHours.text(), afterMinutes.text(), mode_};
 }
 
 SettingsValues MainBar::settingsValues() const {
@@ -144,8 +163,8 @@ SettingsValues MainBar::settingsValues() const {
   v.atMinute = atMinute.text();
   v.afterHours = afterHours.text();
   v.afterMinutes = afterMinutes.text();
-  v.afterWordColor = static_cast<std::int32_t>(afterWord.foreColor());
-  v.atWordColor = static_cast<std::int32_t>(atWord.foreColor());
+  v.afterWordColor = static_cast<std::int32_t>(ModeWordColour(mode_ == ScheduleMode::After));
+  v.atWordColor = static_cast<std::int32_t>(ModeWordColour(mode_ == ScheduleMode::At));
   return v;
 }
 
@@ -154,8 +173,7 @@ void MainBar::applySettings(const SettingsValues& values) {
   atMinute.setText(values.atMinute);
   afterHours.setText(values.afterHours);
   afterMinutes.setText(values.afterMinutes);
-  afterWord.setForeColor(static_cast<Color>(values.afterWordColor));
-  atWord.setForeColor(static_cast<Color>(values.atWordColor));
+  mode_ = static_cast<Color>(values.afterWordColor) == kModeSelected ? ScheduleMode::After : ScheduleMode::At;
 }
 
 Control& MainBar::field(Field which) {

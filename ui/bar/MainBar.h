@@ -1,5 +1,6 @@
 // The main window: the 255 x 43 bar docked at the top edge of the screen, with its command
-// buttons, the schedule line (mode words and digit fields) and the countdown line.
+// buttons, the schedule line (mode words and digit fields) and the countdown line. Its state
+// is the schedule mode and whether a countdown runs; the controls show that state.
 #pragma once
 
 #include <array>
@@ -17,8 +18,11 @@ namespace morvane {
 
 class Program;
 
+// The mode words' colours: the selected mode's word is black, the other grey. The settings
+// file keeps both colours; the "after" word's decides the mode read back.
 constexpr Color kModeSelected = 0;
 constexpr Color kModeUnselected = 0x808080;
+constexpr Color ModeWordColour(bool selected) { return selected ? kModeSelected : kModeUnselected; }
 constexpr const char* kAfterModeLine = "Shutdown after / at  ___ : ___  ( HH:mm )";
 constexpr const char* kAtModeLine = "Shutdown after / at  ___ : ___    ___ - ___ - _____";
 constexpr const char* kFieldTooltip = "HH:mm  MM-dd-yyyy";
@@ -31,9 +35,13 @@ class MainBar : public Window {
   void onLoad() override;
   void hostCloseRequested() override;
 
-  // Mode switching.
+  // The state, and the one routine each for showing it.
+  ScheduleMode mode() const { return mode_; }
+  bool countdownRunning() const { return counting_; }
   void selectAfterMode();
   void selectAtMode();
+  void showMode();
+  void showCountdownState();
   // The command buttons.
   void startOrStop();
   void openHelp();
@@ -60,8 +68,6 @@ class MainBar : public Window {
   ScheduleFields fields() const;
   SettingsValues settingsValues() const;
   void applySettings(const SettingsValues& values);
-  void layOutForMode(bool afterMode);
-  bool countdownRunning() const { return countdownLine.visible(); }
   Control& field(Field which);
   std::array<SkinButton*, 5> buttons() {
     return {&startButton, &helpButton, &aboutButton, &homePageButton, &quitButton};
@@ -82,6 +88,8 @@ class MainBar : public Window {
   void showMessage(const std::string& text);
 
   Program& program_;
+  ScheduleMode mode_ = ScheduleMode::After;
+  bool counting_ = false;
 };
 
 }  // namespace morvane

@@ -9,7 +9,7 @@ namespace morvane {
 
 // In each handler every step is skipped on error and the next one runs.
 void MainBar::startOrStop() {
-  if (startButton.Caption() == "Start") {
+  if (!counting_) {
     start();
   } else {
     SkipOnError([&] { stopCountdown(); });

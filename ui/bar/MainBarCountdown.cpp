@@ -36,33 +36,17 @@ void MainBar::fixMoment() {
 void MainBar::start() {
   if (!validateFields()) return;
   SkipOnError([&] { SaveSettings(program_); });
-  SkipOnError([&] { startButton.SetCaption("Stop"); });
-  SkipOnError([&] { quitButton.SetEnabled(false); });
-  SkipOnError([&] {
-    countdownLine.setText(kCountdownIdleText);
-    countdownLine.setVisible(true);
-  });
-  SkipOnError([&] {
-    for (Control* c : {&atYear, &atMonth, &atDay, &atHour, &atMinute, &afterHours, &afterMinutes, &scheduleLine, &afterWord, &atWord}) {
-      c->setVisible(false);
-    }
-  });
+  counting_ = true;
+  SkipOnError([&] { countdownLine.setText(kCountdownIdleText); });
+  SkipOnError([&] { showCountdownState(); });
   SkipOnError([&] { fixMoment(); });
   SkipOnError([&] { countdownTimer.setEnabled(true); });
 }
 
 void MainBar::stopCountdown() {
   countdownTimer.setEnabled(false);
-  quitButton.SetEnabled(true);
-  startButton.SetCaption("Start");
-  scheduleLine.setVisible(true);
-  afterWord.setVisible(true);
-  atWord.setVisible(true);
-  bool afterMode = afterWord.foreColor() == kModeSelected;
-  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(!afterMode);
-  afterHours.setVisible(afterMode);
-  afterMinutes.setVisible(afterMode);
-  countdownLine.setVisible(false);
+  counting_ = false;
+  showCountdownState();
 }
 
 // Each step of the tick is skipped on error and the next one runs. The tick compares instants,

@@ -11,7 +11,7 @@ void MainBar::activationChanged(std::uint32_t state) { program_.barActive = Acti
 void MainBar::dockTick() {
   Point cursor = program_.system().cursorPos();
   bool outside = CursorOutsideBar(cursor, left(), width(), height());
-  if (BarShouldCollapse(outside, countdownLine.visible(), program_.barActive)) {
+  if (BarShouldCollapse(outside, counting_, program_.barActive)) {
     setHeight(kBarFoldedHeight);
     foldedLine.setVisible(true);
     blinkTimer.setEnabled(true);

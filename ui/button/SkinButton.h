@@ -75,6 +75,7 @@ class SkinButton : public Control {
   // Host notifications. While the button is disabled it takes no input.
   void hostCreated() override;
   void hostClick() override;
+  void hostDoubleClick() override {}  // the button raises no double-click event
   void hostMouseDown(int button, int shift, float x, float y) override;
   void hostMouseMove(int button, int shift, float x, float y) override;
   void hostMouseUp(int button, int shift, float x, float y) override;

@@ -1,6 +1,7 @@
 // The alert window's layout and handlers; the countdown that fills it lives in the main window.
 #include "ui/dialogs/CountdownAlert.h"
 
+#include "platform/Keys.h"
 #include "ui/PowerOff.h"
 #include "ui/Program.h"
 #include "ui/dialogs/AlertFace.h"
@@ -36,6 +37,12 @@ CountdownAlert::CountdownAlert(Program& program)
   MouseMove = [this](int& button, int& shift, float& x, float& y) { dragAlert(button, shift, x, y); };
   runNowButton.ButtonClick = [this] { runNow(); };
   stopButton.ButtonClick = [this] { stop(); };
+  // Window keys, named in the buttons' tooltips: a keyboard alone can stop the shutdown.
+  runNowButton.setTooltip("Shut down now (Alt+R)");
+  stopButton.setTooltip("Stop the countdown (Esc or Alt+S)");
+  addKey(kKeyEscape, false, [this] { stop(); });
+  addKey('S', true, [this] { stop(); });
+  addKey('R', true, [this] { runNow(); });
 }
 
 void CountdownAlert::onLoad() { makeTopmost(); }

@@ -1,6 +1,7 @@
 // The message dialog's layout and handlers; ShowMessage fills and shows it.
 #include "ui/dialogs/MessageDialog.h"
 
+#include "platform/Keys.h"
 #include "ui/dialogs/ShowMessage.h"
 #include "ui/Program.h"
 #include "ui/dialogs/ButtonDesign.h"
@@ -10,7 +11,6 @@
 namespace morvane {
 
 namespace {
-constexpr int kEscape = 27;
 constexpr int kGb2312Charset = 134;
 const Font kButtonFont{"MS Sans Serif", 8.25};
 }  // namespace
@@ -79,7 +79,7 @@ void MessageDialog::dismiss() {
 }
 
 void MessageDialog::keyPressed(int& keyAscii) {
-  if (keyAscii == kEscape) dismiss();
+  if (keyAscii == kKeyEscape) dismiss();
 }
 
 void MessageDialog::dragByTitle(int& button, int&, float&, float&) {

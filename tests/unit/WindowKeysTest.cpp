@@ -1,0 +1,91 @@
+// The window keys of the bar and the alert: Alt with a command's first letter (either case),
+// and Escape on the alert, whichever control has the focus; a plain letter is only typed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <ostream>
+#include <string>
+
+#include "platform/Keys.h"
+#include "tests/unit/ProgramFixture.h"
+#include "ui/bar/MainBar.h"
+#include "ui/dialogs/AboutWindow.h"
+#include "ui/dialogs/CountdownAlert.h"
+
+namespace morvane {
+namespace {
+
+enum class Before { IdleBar, CountingBar, Alert };
+enum class After { Counting, Idle, HelpOpened, AboutShown, Ended, PoweredOff, Unchanged };
+
+struct KeyCase {
+  const char* name;
+  Before before;
+  int keyAscii;
+  int shift;
+  After after;
+};
+void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
+
+class WindowKeys : public testing::ProgramTest, public ::testing::WithParamInterface<KeyCase> {
+ protected:
+  // The bar shown and active with the focus in its hours field; a one-minute countdown
+  // started from it; or that countdown run until the alert is up.
+  void SetUp() override {
+    MainBar& bar = program->mainBar();
+    bar.show();
+    bar.afterHours.setText("0");
+    bar.afterMinutes.setText("1");
+    tk().click(bar.afterHours);
+    if (GetParam().before == Before::IdleBar) return;
+    bar.startOrStop();
+    if (GetParam().before == Before::CountingBar) return;
+    advance(45'000);
+    ASSERT_NE(program->existingCountdownAlert(), nullptr);
+    ASSERT_EQ(tk().activeWindow(), program->existingCountdownAlert());
+  }
+  long calls(const std::string& prefix) {
+    auto starts = [&](const std::string& call) { return call.rfind(prefix, 0) == 0; };
+    return std::count_if(sys().calls.begin(), sys().calls.end(), starts);
+  }
+};
+
+TEST_P(WindowKeys, RunTheirCommand) {
+  const KeyCase& c = GetParam();
+  MainBar& bar = program->mainBar();
+  bool wasCounting = bar.countdownRunning();
+  tk().key(std::toupper(c.keyAscii), c.keyAscii, c.shift);
+
+  bool alertUp = program->existingCountdownAlert() != nullptr;
+  AboutWindow* about = program->existingAboutWindow();
+  EXPECT_EQ(sys().ended, c.after == After::Ended || c.after == After::PoweredOff);
+  EXPECT_EQ(calls("RequestShutdown"), c.after == After::PoweredOff ? 1 : 0);
+  EXPECT_EQ(calls("ShellExecute"), c.after == After::HelpOpened ? 1 : 0);
+  EXPECT_EQ(about && about->visible(), c.after == After::AboutShown);
+  if (c.after == After::Ended || c.after == After::PoweredOff) return;
+  bool counting = c.after == After::Unchanged ? wasCounting : c.after == After::Counting;
+  EXPECT_EQ(bar.countdownRunning(), counting);
+  EXPECT_EQ(bar.startButton.Caption(), counting ? "Stop" : "Start");
+  EXPECT_EQ(alertUp, c.before == Before::Alert && c.after == After::Unchanged);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BarAndAlert, WindowKeys,
+    ::testing::Values(KeyCase{"BarAltSStarts", Before::IdleBar, 's', kAltMask, After::Counting},
+                      KeyCase{"BarAltShiftSStarts", Before::IdleBar, 'S', kAltMask | kShiftMask, After::Counting},
+                      KeyCase{"BarAltSStops", Before::CountingBar, 's', kAltMask, After::Idle},
+                      KeyCase{"BarAltHOpensHelp", Before::IdleBar, 'h', kAltMask, After::HelpOpened},
+                      KeyCase{"BarAltAShowsAbout", Before::IdleBar, 'a', kAltMask, After::AboutShown},
+                      KeyCase{"BarAltQQuits", Before::IdleBar, 'q', kAltMask, After::Ended},
+                      KeyCase{"BarAltQWhileCounting", Before::CountingBar, 'q', kAltMask, After::Unchanged},
+                      KeyCase{"BarPlainS", Before::IdleBar, 's', 0, After::Unchanged},
+                      KeyCase{"BarAltGrS", Before::IdleBar, 's', kAltMask | kCtrlMask, After::Unchanged},
+                      KeyCase{"AlertEscapeStops", Before::Alert, kKeyEscape, 0, After::Idle},
+                      KeyCase{"AlertAltSStops", Before::Alert, 's', kAltMask, After::Idle},
+                      KeyCase{"AlertAltRRunsNow", Before::Alert, 'r', kAltMask, After::PoweredOff},
+                      KeyCase{"AlertAltH", Before::Alert, 'h', kAltMask, After::Unchanged}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace morvane
