@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/win32/UnitText.h"
+
 namespace morvane {
 
 namespace {
@@ -107,6 +109,10 @@ void GdiSurface::text(Point topLeft, std::string_view text, const Font& font, Co
   SetTextColor(dc_, colour);
   TextOutA(dc_, topLeft.x, topLeft.y, text.data(), static_cast<int>(text.size()));
   SelectObject(dc_, old);
+}
+
+void GdiSurface::scaledText(Point topLeft, std::string_view text, const Font& font, Color colour, int dpi) {
+  DrawUnitText(dc_, {topLeft.x, topLeft.y}, text, font, colour, dpi);
 }
 
 BitmapSurface::BitmapSurface(int width, int height)

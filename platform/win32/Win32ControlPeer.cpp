@@ -4,7 +4,11 @@
 
 #include <commctrl.h>
 
+#include <map>
+
+#include "platform/win32/Dpi.h"
 #include "platform/win32/GdiSurface.h"
+#include "platform/win32/UnitText.h"
 #include "platform/win32/Win32Peers.h"
 
 namespace morvane {
@@ -13,9 +17,13 @@ HWND ParentHandle(const Control& control) { return Win32Toolkit::HandleOf(contro
 
 namespace {
 
-HCURSOR HandCursor(HINSTANCE instance) {
-  static HCURSOR hand = nullptr;
-  if (!hand) hand = LoadCursorA(instance, MAKEINTRESOURCEA(2));
+// At the system's cursor size for the window's dpi: the cursor file holds the hand in
+// several sizes, and the nearest is scaled to fit.
+HCURSOR HandCursor(HINSTANCE instance, int dpi) {
+  static std::map<int, HCURSOR> hands;
+  const int size = CursorSizeFor(dpi);
+  HCURSOR& hand = hands[size];
+  if (!hand) hand = static_cast<HCURSOR>(LoadImageA(instance, MAKEINTRESOURCEA(2), IMAGE_CURSOR, size, size, 0));
   if (!hand) hand = LoadCursor(nullptr, IDC_HAND);
   return hand;
 }
@@ -33,7 +41,7 @@ Win32ControlPeerBase::~Win32ControlPeerBase() {
 }
 
 void Win32ControlPeerBase::create(const char* className, DWORD style, DWORD exStyle) {
-  Rect b = control_.bounds();
+  Rect b = ScaleToDpi(control_.bounds(), dpi());
   style |= WS_CHILD | WS_CLIPSIBLINGS;
   if (control_.visible()) style |= WS_VISIBLE;
   if (!control_.enabled()) style |= WS_DISABLED;
@@ -41,8 +49,10 @@ void Win32ControlPeerBase::create(const char* className, DWORD style, DWORD exSt
                                  ParentHandle(control_), nullptr, toolkit_.instance(), static_cast<Win32Peer*>(this));
   if (!created) throw std::runtime_error("a control could not be created");
   hwnd_ = created;
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control_.font())), FALSE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
 }
+
+HFONT Win32ControlPeerBase::fontHandle() const { return FontHandleForDpi(*control_.font(), dpi()); }
 
 bool Win32ControlPeerBase::dispatch(const std::function<void()>& notify) {
   auto watch = alive_.watch();
@@ -64,12 +74,12 @@ void Win32ControlPeerBase::apply(Prop what) {
       InvalidateRect(hwnd_, nullptr, FALSE);
       break;
     case Prop::Bounds: {
-      Rect b = control_.bounds();
+      Rect b = ScaleToDpi(control_.bounds(), dpi());
       SetWindowPos(hwnd_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
       break;
     }
     case Prop::Font:
-      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control_.font())), TRUE);
+      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), TRUE);
       break;
     case Prop::Focus:
       SetFocus(hwnd_);
@@ -84,14 +94,14 @@ void Win32ControlPeerBase::apply(Prop what) {
 }
 
 Point Win32ControlPeerBase::screenToClient(Point screen) {
-  POINT p{screen.x, screen.y};
+  POINT p{ScaleToDpi(screen.x, SystemDpi()), ScaleToDpi(screen.y, SystemDpi())};
   ScreenToClient(hwnd_, &p);
-  return {static_cast<int>(p.x), static_cast<int>(p.y)};
+  return {UnscaleFromDpi(static_cast<int>(p.x), dpi()), UnscaleFromDpi(static_cast<int>(p.y), dpi())};
 }
 
 bool Win32ControlPeerBase::setCursor() {
   if (control_.cursor() != Cursor::Hand) return false;
-  SetCursor(HandCursor(toolkit_.instance()));
+  SetCursor(HandCursor(toolkit_.instance(), dpi()));
   return true;
 }
 

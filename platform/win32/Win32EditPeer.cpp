@@ -13,7 +13,7 @@ class Win32EditPeer : public Win32ControlPeerBase {
  public:
   Win32EditPeer(Win32Toolkit& toolkit, Control& control) : Win32ControlPeerBase(toolkit, control) {
     DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (control.align() == Align::Center ? ES_CENTER : ES_LEFT);
-    Rect b = control.bounds();
+    Rect b = ScaleToDpi(control.bounds(), dpi());
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (control.visible()) style |= WS_VISIBLE;
     if (!control.enabled()) style |= WS_DISABLED;
@@ -23,7 +23,7 @@ class Win32EditPeer : public Win32ControlPeerBase {
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<Win32Peer*>(this)));
     oldProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32EditPeer::EditProc)));
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control.font())), FALSE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
     if (control.maxLength() > 0) SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength()), 0);
   }
 

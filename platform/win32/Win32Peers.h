@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "platform/DpiScale.h"
+#include "platform/ScaledSurface.h"
 #include "platform/win32/Win32Toolkit.h"
 
 namespace morvane {
@@ -29,12 +31,14 @@ inline bool StillAlive(const std::weak_ptr<bool>& watch) {
 // Mouse messages of one window as host notifications for its target (a window or a
 // control): the mouse is captured while a button is held, and a left press and release
 // inside make a click. `dispatch` runs a notification and says whether the peer, whose
-// `leftPressed` this is, still exists afterwards.
+// `leftPressed` this is, still exists afterwards. The target hears positions in units of
+// the window's `dpi`.
 template <class Target, class Dispatch>
-void DeliverMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, Target* target, bool& leftPressed,
+void DeliverMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, int dpi, Target* target, bool& leftPressed,
                   Dispatch dispatch) {
-  float x = static_cast<float>(static_cast<short>(LOWORD(lParam)));
-  float y = static_cast<float>(static_cast<short>(HIWORD(lParam)));
+  const POINT pixel{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  float x = UnscaleFromDpi(static_cast<float>(pixel.x), dpi);
+  float y = UnscaleFromDpi(static_cast<float>(pixel.y), dpi);
   int shift = ShiftMask();
   if (message == WM_MOUSEMOVE) {
     int buttons = ButtonMask(wParam);
@@ -57,8 +61,7 @@ void DeliverMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, Target*
   if (!dispatch([=] { target->hostMouseUp(button, shift, x, y); })) return;
   RECT client;
   GetClientRect(hwnd, &client);
-  POINT p{static_cast<LONG>(x), static_cast<LONG>(y)};
-  if (clicked && PtInRect(&client, p)) dispatch([=] { target->hostClick(); });
+  if (clicked && PtInRect(&client, pixel)) dispatch([=] { target->hostClick(); });
 }
 
 class Win32WindowPeer : public WindowPeer, public Win32Peer {
@@ -74,14 +77,20 @@ class Win32WindowPeer : public WindowPeer, public Win32Peer {
 
   HWND tooltips();
   Window& window() const { return window_; }
+  int dpi() const { return dpi_; }
 
  private:
   static LRESULT CALLBACK activationSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT mouse(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();
+  RECT pixelRect(Rect bounds) const;
+  Rect unitRect(RECT pixels) const;
+  void dpiChanged(int dpi, const RECT& suggested);
 
   Win32Toolkit& toolkit_;
   Window& window_;
+  DWORD style_ = 0;
+  int dpi_;
   WNDPROC oldWndProc_ = nullptr;
   HWND tooltips_ = nullptr;
   bool leftPressed_ = false;
@@ -94,11 +103,14 @@ class Win32ControlPeerBase : public ControlPeer, public Win32Peer {
   ~Win32ControlPeerBase() override;
   HWND handleOf() const { return hwnd_; }
   Control& control() const { return control_; }
+  int dpi() const { return Win32Toolkit::DpiOf(control_.owner()); }
   void apply(Prop what) override;
   Point screenToClient(Point screen) override;
 
  protected:
   void create(const char* className, DWORD style, DWORD exStyle = 0);
+  // The control's font as made for its window's dpi.
+  HFONT fontHandle() const;
   // Runs a host notification; false when the peer was destroyed by it.
   bool dispatch(const std::function<void()>& notify);
   bool setCursor();

@@ -4,6 +4,9 @@
 
 #include <cstring>
 
+#include "platform/DpiScale.h"
+#include "platform/win32/Dpi.h"
+
 namespace morvane {
 
 namespace {
@@ -42,12 +45,16 @@ bool Win32System::claimSingleInstance() {
   return !(instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
-Size Win32System::primaryScreen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+// The screen in units of the system's dpi, as every screen position the program sees.
+Size Win32System::primaryScreen() {
+  return {UnscaleFromDpi(GetSystemMetrics(SM_CXSCREEN), SystemDpi()),
+          UnscaleFromDpi(GetSystemMetrics(SM_CYSCREEN), SystemDpi())};
+}
 
 Point Win32System::cursorPos() {
   POINT p{};
   GetCursorPos(&p);
-  return {static_cast<int>(p.x), static_cast<int>(p.y)};
+  return {UnscaleFromDpi(static_cast<int>(p.x), SystemDpi()), UnscaleFromDpi(static_cast<int>(p.y), SystemDpi())};
 }
 
 void Win32System::endProcess() { ExitProcess(0); }
