@@ -9,6 +9,7 @@
 #include "platform/win32/Dpi.h"
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/UnitText.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Peers.h"
 
 namespace morvane {
@@ -65,6 +66,7 @@ void Win32ControlPeerBase::apply(Prop what) {
     case Prop::Text:
       SetWindowTextA(hwnd_, control_.text().c_str());
       InvalidateRect(hwnd_, nullptr, FALSE);
+      NotifyNameChanged(hwnd_);
       break;
     case Prop::Visible:
       ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE);
@@ -72,6 +74,10 @@ void Win32ControlPeerBase::apply(Prop what) {
     case Prop::Enabled:
       EnableWindow(hwnd_, control_.enabled());
       InvalidateRect(hwnd_, nullptr, FALSE);
+      NotifyStateChanged(hwnd_);
+      break;
+    case Prop::Checked:
+      NotifyStateChanged(hwnd_);
       break;
     case Prop::Bounds: {
       Rect b = ScaleToDpi(control_.bounds(), dpi());

@@ -5,6 +5,7 @@
 
 #include "platform/OffsetSurface.h"
 #include "platform/win32/GdiSurface.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Peers.h"
 
 namespace morvane {
@@ -62,6 +63,14 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
         return 0;
       case WM_GETDLGCODE:
         return DLGC_WANTCHARS;
+      case WM_GETOBJECT:
+        if (auto answer = AnswerGetObject(hwnd_, wParam, lParam)) return *answer;
+        break;
+      case kAccessibleDefaultAction: {
+        Control* c = &control_;
+        dispatch([c] { c->hostClick(); });
+        return 0;
+      }
       default:
         break;
     }

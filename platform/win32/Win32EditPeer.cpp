@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/win32/GdiSurface.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Peers.h"
 
 namespace morvane {
@@ -79,6 +80,9 @@ class Win32EditPeer : public Win32ControlPeerBase {
       case WM_PASTE:
         paste();
         return 0;
+      case WM_GETOBJECT:
+        if (auto answer = AnswerGetObject(hwnd_, wParam, lParam)) return *answer;
+        break;
       case WM_MOUSEMOVE:
         hovered(message, wParam, lParam);
         break;

@@ -54,11 +54,13 @@ MainBar::MainBar(Program& program)
     b.button.ButtonClick = [this, handler = b.handler] { (this->*handler)(); };
   }
 
-  struct FieldInit { Control& field; int maxLength; const char* text; bool visible; bool tooltip; };
-  for (FieldInit f : {FieldInit{atYear, 4, "", false, true}, FieldInit{atMonth, 2, "", false, true},
-                      FieldInit{atDay, 2, "", false, true}, FieldInit{atHour, 2, "21", false, true},
-                      FieldInit{atMinute, 2, "0", false, true}, FieldInit{afterHours, 2, "1", true, false},
-                      FieldInit{afterMinutes, 2, "0", true, false}}) {
+  struct FieldInit { Control& field; int maxLength; const char* text; bool visible; bool tooltip; const char* spoken; };
+  for (FieldInit f : {FieldInit{atYear, 4, "", false, true, "year"}, FieldInit{atMonth, 2, "", false, true, "month"},
+                      FieldInit{atDay, 2, "", false, true, "day"}, FieldInit{atHour, 2, "21", false, true, "hour"},
+                      FieldInit{atMinute, 2, "0", false, true, "minute"},
+                      FieldInit{afterHours, 2, "1", true, false, "hours"},
+                      FieldInit{afterMinutes, 2, "0", true, false, "minutes"}}) {
+    f.field.setAccessibleName(f.spoken);
     f.field.setMaxLength(f.maxLength);
     f.field.setText(f.text);
     f.field.setVisible(f.visible);
@@ -66,11 +68,15 @@ MainBar::MainBar(Program& program)
     f.field.setBackColor(kBarBackground);
     if (f.tooltip) f.field.setTooltip(kFieldTooltip);
   }
+  // The mode words are a pair of radio buttons to a screen reader, the chosen one checked.
   afterWord.setText("after");
+  afterWord.setAccessibleRole(AccessibleRole::RadioButton);
+  afterWord.setChecked(true);
   afterWord.setForeColor(kModeSelected);
   afterWord.setCursor(Cursor::Hand);
   afterWord.Click = [this] { selectAfterMode(); };
   atWord.setText("at");
+  atWord.setAccessibleRole(AccessibleRole::RadioButton);
   atWord.setForeColor(kModeUnselected);
   atWord.setCursor(Cursor::Hand);
   atWord.Click = [this] { selectAtMode(); };
@@ -107,8 +113,10 @@ void MainBar::onLoad() {
 
 // The layout of a mode, in the order the mode words apply it.
 void MainBar::selectAfterMode() {
+  atWord.setChecked(false);
   atWord.setForeColor(kModeUnselected);
   for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(false);
+  afterWord.setChecked(true);
   afterWord.setForeColor(kModeSelected);
   afterHours.setVisible(true);
   afterMinutes.setVisible(true);
@@ -116,17 +124,21 @@ void MainBar::selectAfterMode() {
 }
 
 void MainBar::selectAtMode() {
+  atWord.setChecked(true);
   atWord.setForeColor(kModeSelected);
   for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(true);
+  afterWord.setChecked(false);
   afterWord.setForeColor(kModeUnselected);
   afterHours.setVisible(false);
   afterMinutes.setVisible(false);
   scheduleLine.setText(kAtModeLine);
 }
 
-// The settings loader's layout step: the fields of the mode afterWord's colour encodes,
-// leaving the colours as they were read.
+// The settings loader's layout step: the fields and the checked word of the mode afterWord's
+// colour encodes, leaving the colours as they were read.
 void MainBar::layOutForMode(bool afterMode) {
+  afterWord.setChecked(afterMode);
+  atWord.setChecked(!afterMode);
   for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(!afterMode);
   afterHours.setVisible(afterMode);
   afterMinutes.setVisible(afterMode);
