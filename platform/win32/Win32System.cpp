@@ -45,10 +45,11 @@ bool Win32System::claimSingleInstance() {
   return !(instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
-// The screen in units of the system's dpi, as every screen position the program sees.
+// The screen in units of the system's dpi, as every screen position the program sees: the
+// whole units that fit on it, so a window put flush with its far edge stays on it.
 Size Win32System::primaryScreen() {
-  return {UnscaleFromDpi(GetSystemMetrics(SM_CXSCREEN), SystemDpi()),
-          UnscaleFromDpi(GetSystemMetrics(SM_CYSCREEN), SystemDpi())};
+  const int dpi = SystemDpi();
+  return {GetSystemMetrics(SM_CXSCREEN) * kUnitDpi / dpi, GetSystemMetrics(SM_CYSCREEN) * kUnitDpi / dpi};
 }
 
 Point Win32System::cursorPos() {
