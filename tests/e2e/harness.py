@@ -181,7 +181,8 @@ class Display:
         return sorted(self.windows().values())
 
     def search(self, title):  # the X id of a visible top-level window titled exactly title, or None
-        return next(map(int, self.xdo("search", "--onlyvisible", "--name", f"^{re.escape(title)}$").split()), None)
+        # Asked again if a window went while xdotool looked at it (BadWindow), as in windows().
+        return next(map(int, self.xdo("search", "--onlyvisible", "--name", f"^{re.escape(title)}$", tries=3).split()), None)
 
     def pixels(self):
         """A screenshot, as a function of x and y that gives the pixel's "RRGGBB"."""
