@@ -33,10 +33,19 @@ int SystemDpi() {
   return dpi;
 }
 
+namespace {
+int screenDpi = 0;
+}  // namespace
+
+// Until the user gives the primary screen another scale, it is the system's.
+int ScreenDpi() { return screenDpi > 0 ? screenDpi : SystemDpi(); }
+
+void PrimaryScreenDpiChanged(int dpi) { screenDpi = dpi; }
+
 int WindowDpi(HWND hwnd) {
   static const auto forWindow = User32Call<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
   UINT value = forWindow && hwnd ? forWindow(hwnd) : 0;
-  return value > 0 ? static_cast<int>(value) : SystemDpi();
+  return value > 0 ? static_cast<int>(value) : ScreenDpi();
 }
 
 int CursorSizeFor(int dpi) {

@@ -100,7 +100,7 @@ void Win32ControlPeerBase::apply(Prop what) {
 }
 
 Point Win32ControlPeerBase::screenToClient(Point screen) {
-  POINT p{ScaleToDpi(screen.x, SystemDpi()), ScaleToDpi(screen.y, SystemDpi())};
+  POINT p{ScaleToDpi(screen.x, ScreenDpi()), ScaleToDpi(screen.y, ScreenDpi())};
   ScreenToClient(hwnd_, &p);
   return {UnscaleFromDpi(static_cast<int>(p.x), dpi()), UnscaleFromDpi(static_cast<int>(p.y), dpi())};
 }

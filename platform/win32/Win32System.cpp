@@ -45,17 +45,17 @@ bool Win32System::claimSingleInstance() {
   return !(instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
-// The screen in units of the system's dpi, as every screen position the program sees: the
+// The screen in units of its dpi, as every screen position the program sees: the
 // whole units that fit on it, so a window put flush with its far edge stays on it.
 Size Win32System::primaryScreen() {
-  const int dpi = SystemDpi();
+  const int dpi = ScreenDpi();
   return {GetSystemMetrics(SM_CXSCREEN) * kUnitDpi / dpi, GetSystemMetrics(SM_CYSCREEN) * kUnitDpi / dpi};
 }
 
 Point Win32System::cursorPos() {
   POINT p{};
   GetCursorPos(&p);
-  return {UnscaleFromDpi(static_cast<int>(p.x), SystemDpi()), UnscaleFromDpi(static_cast<int>(p.y), SystemDpi())};
+  return {UnscaleFromDpi(static_cast<int>(p.x), ScreenDpi()), UnscaleFromDpi(static_cast<int>(p.y), ScreenDpi())};
 }
 
 void Win32System::endProcess() { ExitProcess(0); }

@@ -74,7 +74,7 @@ HWND Win32Toolkit::HandleOf(const Window& window) {
 
 int Win32Toolkit::DpiOf(const Window& window) {
   auto* peer = dynamic_cast<Win32WindowPeer*>(window.peer());
-  return peer ? peer->dpi() : SystemDpi();
+  return peer ? peer->dpi() : ScreenDpi();
 }
 
 HWND Win32Toolkit::HandleOf(const Control& control) {

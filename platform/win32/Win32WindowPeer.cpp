@@ -10,10 +10,10 @@
 
 namespace morvane {
 
-// Made at the system's dpi; a window that opens on a screen of another dpi is sized again
+// Made at the screen's dpi; a window that opens on a screen of another dpi is sized again
 // for it at once.
 Win32WindowPeer::Win32WindowPeer(Win32Toolkit& toolkit, Window& window)
-    : toolkit_(toolkit), window_(window), dpi_(SystemDpi()) {
+    : toolkit_(toolkit), window_(window), dpi_(ScreenDpi()) {
   style_ = WS_POPUP | WS_CLIPCHILDREN;
   if (window.border() == Window::Border::Single) style_ |= WS_BORDER;
   RECT r = pixelRect(window.bounds());
@@ -66,8 +66,8 @@ void Win32WindowPeer::apply(Prop what) {
 RECT Win32WindowPeer::pixelRect(Rect bounds) const {
   const int unitFrame = window_.border() == Window::Border::Single ? 1 : 0;
   const RECT frame = FrameFor(style_, 0, dpi_);
-  const int left = ScaleToDpi(bounds.x, SystemDpi());
-  const int top = ScaleToDpi(bounds.y, SystemDpi());
+  const int left = ScaleToDpi(bounds.x, ScreenDpi());
+  const int top = ScaleToDpi(bounds.y, ScreenDpi());
   const int width = ScaleToDpi(bounds.w - 2 * unitFrame, dpi_) + frame.left + frame.right;
   const int height = ScaleToDpi(bounds.h - 2 * unitFrame, dpi_) + frame.top + frame.bottom;
   return {left, top, left + width, top + height};
@@ -78,15 +78,22 @@ Rect Win32WindowPeer::unitRect(RECT pixels) const {
   const RECT frame = FrameFor(style_, 0, dpi_);
   const int clientWidth = pixels.right - pixels.left - frame.left - frame.right;
   const int clientHeight = pixels.bottom - pixels.top - frame.top - frame.bottom;
-  return {UnscaleFromDpi(static_cast<int>(pixels.left), SystemDpi()),
-          UnscaleFromDpi(static_cast<int>(pixels.top), SystemDpi()),
+  return {UnscaleFromDpi(static_cast<int>(pixels.left), ScreenDpi()),
+          UnscaleFromDpi(static_cast<int>(pixels.top), ScreenDpi()),
           UnscaleFromDpi(clientWidth, dpi_) + 2 * unitFrame, UnscaleFromDpi(clientHeight, dpi_) + 2 * unitFrame};
 }
 
-// Moved to a screen of another dpi: the system suggests where the window goes; its size,
-// its controls, their fonts and faces are made again for the new dpi.
+// Moved to a screen of another dpi, or its screen given another scale: the system suggests
+// where the window goes; its size, its controls, their fonts and faces are made again for
+// the new dpi. On the primary screen the new dpi is the screen's, which positions follow.
 void Win32WindowPeer::dpiChanged(int dpi, const RECT& suggested) {
   dpi_ = dpi;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), &monitor) &&
+      (monitor.dwFlags & MONITORINFOF_PRIMARY)) {
+    PrimaryScreenDpiChanged(dpi);
+  }
   RECT r = pixelRect(window_.bounds());
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, r.right - r.left, r.bottom - r.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
