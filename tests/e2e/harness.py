@@ -133,6 +133,11 @@ class Probe:
     def alert(self):
         return next(iter(self.program_windows((360, 240))), None)
 
+    def dpi_changed(self, hwnd, dpi):
+        """Sends the top-level window the WM_DPICHANGED of its screen going to dpi, as Windows does (Wine never does)."""
+        if not self._json("--dpi-changed", hwnd, str(dpi))["answered"]:
+            raise ProbeError(f"probe.exe could not send WM_DPICHANGED to {hwnd}")
+
     def gdi_objects(self, pid):
         """GDI objects held by the Windows process pid, stock objects included."""
         if (count := self._json("--gdi", str(pid))["gdi"]) < 0:

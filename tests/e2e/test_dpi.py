@@ -85,3 +85,21 @@ def test_the_dialog_and_a_button_look(morvane, dpi):
     morvane.display.move(x + w - 4 * unit, h // 2)
     hot = [(s, FRAME) for s in frame] + [((x + unit + i, h // 2), HOT_RING) for i in range(unit)]
     morvane.wait("Help Hot under the pointer, its ring band scaled", lambda: looks(hot), 3)
+
+
+def test_a_screen_given_another_scale_lays_the_bar_out_again(morvane):
+    """The primary screen goes from 100 % to 200 % while the bar counts down: Windows sends the bar
+    WM_DPICHANGED (under Wine, which has one dpi for every screen, the probe sends it as Windows would).
+    The bar, its buttons and its folded line take the new size, and the pointer is read in the new units."""
+    run = morvane.start("01:30")
+    display, probe = morvane.display, morvane.probe
+    display.move(500, 0)
+    morvane.wait("the bar open at 100 %", lambda: geometry(morvane, run) == (384, 0, 255, 43), 5)
+    probe.dpi_changed(probe.one(top=True, text="Morvane", visible=True)["hwnd"], 192)
+    morvane.wait("the bar at 200 %", lambda: geometry(morvane, run) == (384, 0, 510, 86), 5)
+    assert probe.one(cls="Morvane.xpcmdbutton", text="Help")["rect"] == (484, 0, 102, 36)
+    display.move(384 + 500, 80)  # over its right half, beyond where 255 pixels would end
+    time.sleep(0.6)  # a duration: three turns of the 180 ms docking poll
+    assert geometry(morvane, run) == (384, 0, 510, 86), "the bar folded with the pointer on it"
+    display.move(500, 120)
+    morvane.wait("the bar folded to its 200 % line", lambda: geometry(morvane, run) == (384, 0, 510, 2), 5)
