@@ -26,7 +26,7 @@ std::string LowerCase(std::string_view text) {
   return out;
 }
 
-CommandLineForm ParseCommandLine(std::string_view loweredText, LocalTime now, const LocaleFormats& formats) {
+CommandLineForm ParseCommandLine(std::string_view loweredText, const DateTimeConversion& convert) {
   using Kind = CommandLineForm::Kind;
   CommandLineForm form;
   if (loweredText.empty()) {
@@ -37,7 +37,8 @@ CommandLineForm ParseCommandLine(std::string_view loweredText, LocalTime now, co
     form.kind = Kind::After;
   } else if (loweredText.size() == 8 && HasClockShape(loweredText) && loweredText.substr(5) == ":00") {
     form.kind = Kind::AtToday;
-  } else if (std::optional<LocalTime> moment = ConvertDateTime(loweredText, now, formats)) {
+  } else if (std::optional<LocalTime> moment =
+                 loweredText.size() <= kMaxDateTextLength ? convert(loweredText) : std::nullopt) {
     using namespace std::chrono;
     const local_days day = floor<days>(*moment);
     const year_month_day date{day};

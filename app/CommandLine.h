@@ -1,6 +1,8 @@
 // The command-line forms StartUp dispatches on, recognised from the lower-cased command text.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,7 +22,10 @@ struct CommandLineForm {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0;  // AtDateTime
 };
 
+// The conversion of a date and/or time text behind the date form: the platform's own.
+using DateTimeConversion = std::function<std::optional<LocalTime>(std::string_view text)>;
+
 // The text is taken whole: not trimmed, not split.
-CommandLineForm ParseCommandLine(std::string_view loweredText, LocalTime now, const LocaleFormats& formats);
+CommandLineForm ParseCommandLine(std::string_view loweredText, const DateTimeConversion& convert);
 
 }  // namespace morvane

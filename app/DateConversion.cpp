@@ -1,4 +1,4 @@
-// The command line's date-and-time conversion.
+// The portable date-and-time conversion.
 // Dates: the locale's day-month-year order with "/", "-" or "." between the parts, and
 // yyyy-mm-dd. Times: H:MM or H:MM:SS, optionally followed by AM or PM (any case, with or
 // without a space). Years of one or two digits fall in the current century, as in the year field.
@@ -14,9 +14,6 @@ namespace morvane {
 namespace {
 
 using namespace std::chrono;
-
-// Longer texts are no date anyone types; refusing them keeps the work bounded.
-constexpr std::size_t kMaxTextLength = 64;
 
 bool IsSpace(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -140,7 +137,7 @@ bool IsDesignatorWord(const std::string& word, const LocaleFormats& formats) {
 
 std::optional<LocalTime> ConvertDateTime(std::string_view text, LocalTime now, const LocaleFormats& formats) {
   try {
-    if (text.size() > kMaxTextLength) return std::nullopt;
+    if (text.size() > kMaxDateTextLength) return std::nullopt;
     std::vector<std::string> words = Words(Lowered(text));
     // "9:30 pm": a designator standing apart belongs to the time before it.
     if (words.size() >= 2 && IsDesignatorWord(words.back(), formats)) {

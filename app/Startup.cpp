@@ -47,7 +47,10 @@ void StartUp(Program& program) {
   }
 
   CommandLineForm form;
-  SkipOnError([&] { form = ParseCommandLine(command, system.now(), system.localeFormats()); });
+  SkipOnError([&] {
+    const LocalTime now = system.now();
+    form = ParseCommandLine(command, [&](std::string_view text) { return system.convertDateTime(text, now); });
+  });
   switch (form.kind) {
     case CommandLineForm::Kind::Empty:
       SkipOnError([&] { ShowSplash(program); });

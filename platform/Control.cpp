@@ -9,8 +9,23 @@
 
 namespace morvane {
 
+namespace {
+
+AccessibleRole RoleOfKind(Control::Kind kind) {
+  switch (kind) {
+    case Control::Kind::TextField: return AccessibleRole::EditableText;
+    case Control::Kind::Line: return AccessibleRole::Separator;
+    case Control::Kind::Picture: return AccessibleRole::Graphic;
+    case Control::Kind::Custom: return AccessibleRole::PushButton;
+    case Control::Kind::Label: break;
+  }
+  return AccessibleRole::StaticText;
+}
+
+}  // namespace
+
 Control::Control(Window& owner, Kind kind, std::string name, Rect bounds)
-    : owner_(owner), kind_(kind), name_(std::move(name)), bounds_(bounds) {
+    : owner_(owner), kind_(kind), name_(std::move(name)), bounds_(bounds), role_(RoleOfKind(kind)) {
   tabStop_ = kind == Kind::TextField || kind == Kind::Custom;
   owner_.add(*this);
 }
@@ -107,6 +122,23 @@ bool Control::hasFocus() const { return owner_.focused() == this; }
 
 bool Control::takesFocus() const {
   return (kind_ == Kind::TextField || kind_ == Kind::Custom) && visible_ && enabled_ && peer_;
+}
+
+// "&&" stands for an ampersand; a single one marks the access key and is not read out.
+std::string Control::accessibleName() const {
+  if (!accessibleName_.empty()) return accessibleName_;
+  std::string name;
+  for (std::size_t i = 0; i < text_.size(); ++i) {
+    if (text_[i] == '&') ++i;
+    if (i < text_.size()) name += text_[i];
+  }
+  return name;
+}
+
+void Control::setChecked(bool checked) {
+  if (checked == checked_) return;
+  checked_ = checked;
+  changed(Prop::Checked);
 }
 
 Point Control::screenToClient(Point screen) const {

@@ -59,6 +59,15 @@ class Control {
   // A press gives the focus to text fields and buttons.
   bool takesFocus() const;
 
+  // What a screen reader is told: the control's role, its name (the text unless one was
+  // set, with its access-key marker taken out), and whether it is the chosen one of a group.
+  AccessibleRole accessibleRole() const { return role_; }
+  void setAccessibleRole(AccessibleRole role) { role_ = role; }
+  std::string accessibleName() const;
+  void setAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+  bool checked() const { return checked_; }
+  void setChecked(bool checked);
+
   ControlPeer* peer() const { return peer_.get(); }
   Point screenToClient(Point screen) const;
 
@@ -124,6 +133,9 @@ class Control {
   Align align_ = Align::Left;
   bool wordWrap_ = false;
   bool tabStop_ = false;
+  AccessibleRole role_;
+  std::string accessibleName_;
+  bool checked_ = false;
   int maxLength_ = 0;
   int selStart_ = 0;
   int selLength_ = 0;

@@ -12,8 +12,11 @@ namespace morvane {
 
 // What changed on a control or window; peers apply just that.
 enum class Prop : std::uint8_t {
-  Text, Visible, Enabled, Bounds, ForeColor, Font, MaxLength, Selection, Focus, Tooltip, Cursor, Face,
+  Text, Visible, Enabled, Bounds, ForeColor, Font, MaxLength, Selection, Focus, Tooltip, Cursor, Face, Checked,
 };
+
+// What a control is to a screen reader.
+enum class AccessibleRole : std::uint8_t { StaticText, EditableText, PushButton, RadioButton, Graphic, Separator };
 
 enum class Cursor : std::uint8_t { Default, Hand };
 enum class Align : std::uint8_t { Left, Center };

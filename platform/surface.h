@@ -21,6 +21,10 @@ class Surface {
   virtual void line(Point from, Point to, Color colour) = 0;  // excludes the end point
   virtual void ellipse(Rect bounds, Color colour) = 0;        // filled
   virtual void text(Point topLeft, std::string_view text, const Font& font, Color colour) = 0;
+  // Text in a font sized for 96 dpi, drawn at `dpi` with every character where the text's
+  // 96-dpi layout puts it, scaled: words laid out over or beside other text stay in place.
+  // A surface that cannot place characters one by one draws the text in the scaled font.
+  virtual void scaledText(Point topLeft, std::string_view text, const Font& font, Color colour, int dpi);
 };
 
 }  // namespace morvane

@@ -50,6 +50,10 @@ class System {
   virtual Point cursorPos() = 0;            // screen pixels
   virtual void endProcess() = 0;  // ends at once; headless records it and stops its loop
   virtual LocaleFormats localeFormats() = 0;
+  // The platform's own conversion of a date, a time or both, as the user's locale writes
+  // them, to a local date and time; a time alone falls on the date of `now`. Nothing when
+  // the text does not convert.
+  virtual std::optional<LocalTime> convertDateTime(std::string_view text, LocalTime now) = 0;
 
   // Places and the shell.
   virtual std::string windowsDirectory() = 0;  // what GetWindowsDirectory reports

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the application icon (48 x 48) and the hand cursor (32 x 32, hot spot 5, 0)
+"""Draws the application icon (48 x 48) and the hand cursor (32 x 32 with its hot spot at
+5, 0, and the same hand at 1.5 and 2 times for screens of higher dpi, 48 and 64 pixels)
 and writes them as .ico and .cur files into resources/. Run it again after changing a
 picture; the results are kept in the repository."""
 import math
@@ -9,7 +10,7 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent.parent / "resources"
 
 
-def icon_file(kind, size, pixels, hotspot=(0, 0)):
+def icon_image(size, pixels):
     """pixels: size*size (r, g, b, a) tuples, top row first."""
     w = h = size
     header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 32, 0, 0, 0, 0, 0, 0)
@@ -26,10 +27,21 @@ def icon_file(kind, size, pixels, hotspot=(0, 0)):
             if pixels[y * w + x][3] == 0:
                 row[x // 8] |= 0x80 >> (x % 8)
         mask += row
-    image = header + xor + mask
-    planes_or_x, bits_or_y = (1, 32) if kind == 1 else hotspot
-    entry = struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, planes_or_x, bits_or_y, len(image), 6 + 16)
-    return struct.pack("<HHH", 0, kind, 1) + entry + image
+    return header + xor + mask
+
+
+def icon_file(kind, images):
+    """images: (size, pixels, hotspot) for each picture the file holds."""
+    entries = bytearray()
+    data = bytearray()
+    offset = 6 + 16 * len(images)
+    for size, pixels, hotspot in images:
+        image = icon_image(size, pixels)
+        planes_or_x, bits_or_y = (1, 32) if kind == 1 else hotspot
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, planes_or_x, bits_or_y, len(image),
+                               offset + len(data))
+        data += image
+    return struct.pack("<HHH", 0, kind, len(images)) + entries + data
 
 
 def draw_icon(size=48):
@@ -72,19 +84,26 @@ HAND = [
 ]
 
 
-def draw_hand(size=32):
-    """A pointing hand whose fingertip is the hot spot at (5, 0)... shifted so the tip is there."""
+def draw_hand(size=32, scale=1.0):
+    """A pointing hand whose fingertip is the hot spot at (5, 0)... shifted so the tip is there.
+    At a scale above 1 each pattern pixel becomes a block, as a screen of that dpi shows it."""
     px = [(0, 0, 0, 0)] * (size * size)
     shift_x = 5 - 6  # the tip's left column in HAND is 6
     rows = len(HAND)
+
+    def span(i):
+        return range(int(i * scale), int((i + 1) * scale))
+
     for y in range(rows):
         for x, ch in enumerate(HAND[y]):
             tx = x + shift_x
-            if 0 <= tx < size:
-                if ch == "X":
-                    px[y * size + tx] = (0, 0, 0, 255)
+            if 0 <= tx and ch == "X":
+                for sy in span(y):
+                    for sx in span(tx):
+                        if sx < size:
+                            px[sy * size + sx] = (0, 0, 0, 255)
     # Fill the inside of the hand white, row by row between the outline's ends.
-    for y in range(rows):
+    for y in range(int(rows * scale)):
         xs = [x for x in range(size) if px[y * size + x][3]]
         if len(xs) >= 2:
             for x in range(xs[0] + 1, xs[-1]):
@@ -94,5 +113,6 @@ def draw_hand(size=32):
 
 
 if __name__ == "__main__":
-    (HERE / "morvane.ico").write_bytes(icon_file(1, 48, draw_icon()))
-    (HERE / "hand.cur").write_bytes(icon_file(2, 32, draw_hand(), hotspot=(5, 0)))
+    (HERE / "morvane.ico").write_bytes(icon_file(1, [(48, draw_icon(), (0, 0))]))
+    hands = [(32, draw_hand(), (5, 0)), (48, draw_hand(48, 1.5), (7, 0)), (64, draw_hand(64, 2), (10, 0))]
+    (HERE / "hand.cur").write_bytes(icon_file(2, hands))

@@ -3,6 +3,7 @@
 
 #include <cctype>
 
+#include "app/DateConversion.h"
 #include "platform/headless/VirtualClock.h"
 
 namespace morvane {
@@ -21,6 +22,11 @@ HeadlessSystem::HeadlessSystem(VirtualClock& clock) : clock_(clock) {
 Instant HeadlessSystem::currentInstant() { return clock_.instant(); }
 
 const TimeZone& HeadlessSystem::timeZone() { return clock_.zone(); }
+
+std::optional<LocalTime> HeadlessSystem::convertDateTime(std::string_view text, LocalTime now) {
+  if (dateConversion_) return dateConversion_(text, now);
+  return ConvertDateTime(text, now, locale_);
+}
 
 void HeadlessSystem::endProcess() {
   calls.push_back("EndProcess");

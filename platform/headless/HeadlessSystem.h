@@ -2,6 +2,7 @@
 // the operating system recorded instead of made.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -28,6 +29,7 @@ class HeadlessSystem : public System {
   Point cursorPos() override { return cursor_; }
   void endProcess() override;
   LocaleFormats localeFormats() override { return locale_; }
+  std::optional<LocalTime> convertDateTime(std::string_view text, LocalTime now) override;
 
   std::string windowsDirectory() override { return windowsDirectory_; }
   std::string localAppDataDirectory() override { return localAppData_; }
@@ -56,6 +58,9 @@ class HeadlessSystem : public System {
   Size screen_{1024, 768};
   Point cursor_{1000, 700};
   LocaleFormats locale_;
+  // The platform's date conversion, when the test stands in for one; otherwise the
+  // program's own parser, in the locale above.
+  std::function<std::optional<LocalTime>(std::string_view text, LocalTime now)> dateConversion_;
   std::string windowsDirectory_ = "C:\\windows";
   std::string localAppData_ = "C:\\users\\user\\AppData\\Local";
   std::string executableFolder_ = "C:\\Program Files\\Morvane";

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/WideText.h"
+#include "platform/win32/UnitText.h"
 
 namespace morvane {
 
@@ -110,6 +111,10 @@ void GdiSurface::text(Point topLeft, std::string_view text, const Font& font, Co
   const std::wstring wide = Widen(text);
   TextOutW(dc_, topLeft.x, topLeft.y, wide.c_str(), static_cast<int>(wide.size()));
   SelectObject(dc_, old);
+}
+
+void GdiSurface::scaledText(Point topLeft, std::string_view text, const Font& font, Color colour, int dpi) {
+  DrawUnitText(dc_, {topLeft.x, topLeft.y}, text, font, colour, dpi);
 }
 
 BitmapSurface::BitmapSurface(int width, int height)

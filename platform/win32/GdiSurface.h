@@ -24,6 +24,7 @@ class GdiSurface : public Surface {
   void line(Point from, Point to, Color colour) override;
   void ellipse(Rect bounds, Color colour) override;
   void text(Point topLeft, std::string_view text, const Font& font, Color colour) override;
+  void scaledText(Point topLeft, std::string_view text, const Font& font, Color colour, int dpi) override;
 
   HDC dc() const { return dc_; }
 

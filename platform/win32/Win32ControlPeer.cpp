@@ -4,7 +4,12 @@
 
 #include <commctrl.h>
 
+#include <map>
+
+#include "platform/win32/Dpi.h"
 #include "platform/win32/GdiSurface.h"
+#include "platform/win32/UnitText.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Peers.h"
 #include "platform/win32/WideText.h"
 
@@ -14,9 +19,13 @@ HWND ParentHandle(const Control& control) { return Win32Toolkit::HandleOf(contro
 
 namespace {
 
-HCURSOR HandCursor(HINSTANCE instance) {
-  static HCURSOR hand = nullptr;
-  if (!hand) hand = LoadCursorW(instance, MAKEINTRESOURCEW(2));
+// At the system's cursor size for the window's dpi: the cursor file holds the hand in
+// several sizes, and the nearest is scaled to fit.
+HCURSOR HandCursor(HINSTANCE instance, int dpi) {
+  static std::map<int, HCURSOR> hands;
+  const int size = CursorSizeFor(dpi);
+  HCURSOR& hand = hands[size];
+  if (!hand) hand = static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(2), IMAGE_CURSOR, size, size, 0));
   if (!hand) hand = LoadCursor(nullptr, IDC_HAND);
   return hand;
 }
@@ -34,7 +43,7 @@ Win32ControlPeerBase::~Win32ControlPeerBase() {
 }
 
 void Win32ControlPeerBase::create(const wchar_t* className, DWORD style, DWORD exStyle) {
-  Rect b = control_.bounds();
+  Rect b = ScaleToDpi(control_.bounds(), dpi());
   style |= WS_CHILD | WS_CLIPSIBLINGS;
   if (control_.visible()) style |= WS_VISIBLE;
   if (!control_.enabled()) style |= WS_DISABLED;
@@ -42,8 +51,10 @@ void Win32ControlPeerBase::create(const wchar_t* className, DWORD style, DWORD e
                                  ParentHandle(control_), nullptr, toolkit_.instance(), static_cast<Win32Peer*>(this));
   if (!created) throw std::runtime_error("a control could not be created");
   hwnd_ = created;
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control_.font())), FALSE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
 }
+
+HFONT Win32ControlPeerBase::fontHandle() const { return FontHandleForDpi(*control_.font(), dpi()); }
 
 bool Win32ControlPeerBase::dispatch(const std::function<void()>& notify) {
   auto watch = alive_.watch();
@@ -56,6 +67,7 @@ void Win32ControlPeerBase::apply(Prop what) {
     case Prop::Text:
       SetWindowTextW(hwnd_, Widen(control_.text()).c_str());
       InvalidateRect(hwnd_, nullptr, FALSE);
+      NotifyNameChanged(hwnd_);
       break;
     case Prop::Visible:
       ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE);
@@ -63,14 +75,18 @@ void Win32ControlPeerBase::apply(Prop what) {
     case Prop::Enabled:
       EnableWindow(hwnd_, control_.enabled());
       InvalidateRect(hwnd_, nullptr, FALSE);
+      NotifyStateChanged(hwnd_);
+      break;
+    case Prop::Checked:
+      NotifyStateChanged(hwnd_);
       break;
     case Prop::Bounds: {
-      Rect b = control_.bounds();
+      Rect b = ScaleToDpi(control_.bounds(), dpi());
       SetWindowPos(hwnd_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
       break;
     }
     case Prop::Font:
-      SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control_.font())), TRUE);
+      SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), TRUE);
       break;
     case Prop::Focus:
       SetFocus(hwnd_);
@@ -85,14 +101,14 @@ void Win32ControlPeerBase::apply(Prop what) {
 }
 
 Point Win32ControlPeerBase::screenToClient(Point screen) {
-  POINT p{screen.x, screen.y};
+  POINT p{ScaleToDpi(screen.x, ScreenDpi()), ScaleToDpi(screen.y, ScreenDpi())};
   ScreenToClient(hwnd_, &p);
-  return {static_cast<int>(p.x), static_cast<int>(p.y)};
+  return {UnscaleFromDpi(static_cast<int>(p.x), dpi()), UnscaleFromDpi(static_cast<int>(p.y), dpi())};
 }
 
 bool Win32ControlPeerBase::setCursor() {
   if (control_.cursor() != Cursor::Hand) return false;
-  SetCursor(HandCursor(toolkit_.instance()));
+  SetCursor(HandCursor(toolkit_.instance(), dpi()));
   return true;
 }
 

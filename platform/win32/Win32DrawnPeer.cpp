@@ -5,6 +5,7 @@
 
 #include "platform/OffsetSurface.h"
 #include "platform/win32/GdiSurface.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Peers.h"
 #include "platform/win32/WideText.h"
 
@@ -24,7 +25,7 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
     create(cls, 0);
   }
 
-  Surface* surface() override { return face_ ? &face_->surface() : nullptr; }
+  Surface* surface() override { return faceUnits_.get(); }
   void present() override { InvalidateRect(hwnd_, nullptr, FALSE); }
 
   void apply(Prop what) override {
@@ -54,6 +55,14 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
         return 0;
       case WM_GETDLGCODE:
         return DLGC_WANTCHARS;
+      case WM_GETOBJECT:
+        if (auto answer = AnswerGetObject(hwnd_, wParam, lParam)) return *answer;
+        break;
+      case kAccessibleDefaultAction: {
+        Control* c = &control_;
+        dispatch([c] { c->hostClick(); });
+        return 0;
+      }
       default:
         break;
     }
@@ -61,11 +70,15 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
   }
 
  private:
+  // The face is kept in pixels and painted in units.
   void resizeFace() {
     Rect b = control_.bounds();
-    if (face_ && face_->width() == b.w && face_->height() == b.h) return;
-    face_ = std::make_unique<BitmapSurface>(b.w, b.h);
-    face_->surface().fill({0, 0, b.w, b.h}, control_.owner().backColor());
+    Rect pixels = ScaleToDpi(b, dpi());
+    if (!face_ || face_->width() != pixels.w || face_->height() != pixels.h) {
+      face_ = std::make_unique<BitmapSurface>(pixels.w, pixels.h);
+      face_->surface().fill({0, 0, pixels.w, pixels.h}, control_.owner().backColor());
+    }
+    faceUnits_ = std::make_unique<ScaledSurface>(face_->surface(), dpi(), Point{b.x, b.y}, Size{b.w, b.h});
   }
 
   // Labels and lines show the window's face around their text, like transparent labels.
@@ -79,25 +92,26 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
       GdiSurface& s = back.surface();
       Rect b = control_.bounds();
       Window& owner = control_.owner();
+      ScaledSurface units(s, dpi(), {b.x, b.y}, {b.w, b.h});
       switch (control_.kind()) {
         case Control::Kind::Line:
           s.fill({0, 0, client.right, client.bottom}, control_.foreColor());
           break;
         case Control::Kind::Picture:
           s.fill({0, 0, client.right, client.bottom}, owner.backColor());
-          if (control_.face) control_.face(s);
+          if (control_.face) control_.face(units);
           break;
         case Control::Kind::Custom:
           if (face_) face_->copyTo(back.dc(), 0, 0);
-          s.text(control_.textOrigin(), control_.text(), *control_.font(), control_.foreColor());
+          units.text(control_.textOrigin(), control_.text(), *control_.font(), control_.foreColor());
           break;
         default: {
           s.fill({0, 0, client.right, client.bottom}, owner.backColor());
           if (owner.face) {
-            OffsetSurface under(s, {b.x, b.y}, {b.w, b.h});
+            OffsetSurface under(units, {b.x, b.y}, {b.w, b.h});
             owner.face(under);
           }
-          drawLabelText(back.dc(), client);
+          drawLabelText(back.dc(), client, units);
           break;
         }
       }
@@ -108,13 +122,25 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
     EndPaint(hwnd_, &ps);
   }
 
-  void drawLabelText(HDC dc, RECT client) {
-    HGDIOBJ old = SelectObject(dc, FontHandle(*control_.font()));
+  // At another dpi a line of text goes where its 96-dpi layout puts it, so the words the
+  // bar lays over its schedule line still cover theirs; text that wraps is laid out anew.
+  void drawLabelText(HDC dc, RECT client, ScaledSurface& units) {
+    const std::string& text = control_.text();
+    if (dpi() != kUnitDpi && text.find_first_of("\r\n") == std::string::npos) {
+      const Size size = toolkit_.measureText(*control_.font(), text);
+      const int width = control_.bounds().w;
+      if (size.w <= width || text.find(' ') == std::string::npos) {
+        const int left = control_.align() == Align::Center ? (width - size.w) / 2 : 0;
+        units.text({left, 0}, text, *control_.font(), control_.foreColor());
+        return;
+      }
+    }
+    HGDIOBJ old = SelectObject(dc, fontHandle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, control_.foreColor());
     UINT format = DT_NOPREFIX | DT_WORDBREAK | (control_.align() == Align::Center ? DT_CENTER : DT_LEFT);
-    const std::wstring text = Widen(control_.text());
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, format);
+    const std::wstring wide = Widen(text);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &client, format);
     SelectObject(dc, old);
   }
 
@@ -132,6 +158,7 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
   }
 
   std::unique_ptr<BitmapSurface> face_;
+  std::unique_ptr<ScaledSurface> faceUnits_;
 };
 
 std::unique_ptr<ControlPeer> MakeDrawnPeer(Win32Toolkit& toolkit, Control& control) {

@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "platform/win32/GdiSurface.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Peers.h"
 #include "platform/win32/WideText.h"
 
@@ -16,7 +17,7 @@ class Win32EditPeer : public Win32ControlPeerBase {
  public:
   Win32EditPeer(Win32Toolkit& toolkit, Control& control) : Win32ControlPeerBase(toolkit, control) {
     DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (control.align() == Align::Center ? ES_CENTER : ES_LEFT);
-    Rect b = control.bounds();
+    Rect b = ScaleToDpi(control.bounds(), dpi());
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (control.visible()) style |= WS_VISIBLE;
     if (!control.enabled()) style |= WS_DISABLED;
@@ -26,7 +27,7 @@ class Win32EditPeer : public Win32ControlPeerBase {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<Win32Peer*>(this)));
     oldProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32EditPeer::EditProc)));
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(*control.font())), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
     if (control.maxLength() > 0) SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength()), 0);
   }
 
@@ -89,6 +90,9 @@ class Win32EditPeer : public Win32ControlPeerBase {
       case WM_PASTE:
         paste();
         return 0;
+      case WM_GETOBJECT:
+        if (auto answer = AnswerGetObject(hwnd_, wParam, lParam)) return *answer;
+        break;
       case WM_SETFOCUS: case WM_KILLFOCUS:
         toolkit_.input().focusChanged(window, &control_, message == WM_SETFOCUS);
         if (!StillAlive(watch)) return 0;

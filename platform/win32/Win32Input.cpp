@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/Keys.h"
+#include "platform/DpiScale.h"
 #include "platform/win32/Win32Peers.h"
 
 namespace morvane {
@@ -43,7 +44,9 @@ void PushPointer(Win32Toolkit& toolkit, Window& window, HWND from, UINT message,
   HWND top = Win32Toolkit::HandleOf(window);
   if (!top) return;
   if (from != top) MapWindowPoints(from, top, &p, 1);
-  Point client{static_cast<int>(p.x), static_cast<int>(p.y)};
+  // The toolkit places controls in 96-dpi units.
+  const int dpi = Win32Toolkit::DpiOf(window);
+  Point client{UnscaleFromDpi(static_cast<int>(p.x), dpi), UnscaleFromDpi(static_cast<int>(p.y), dpi)};
   int shift = ShiftMask();
   InputRouter& input = toolkit.input();
   switch (message) {

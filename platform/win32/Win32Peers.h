@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "platform/DpiScale.h"
+#include "platform/ScaledSurface.h"
 #include "platform/win32/Win32Toolkit.h"
 
 namespace morvane {
@@ -54,13 +56,19 @@ class Win32WindowPeer : public WindowPeer, public Win32Peer {
 
   HWND tooltips();
   Window& window() const { return window_; }
+  int dpi() const { return dpi_; }
 
  private:
   LRESULT key(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();
+  RECT pixelRect(Rect bounds) const;
+  Rect unitRect(RECT pixels) const;
+  void dpiChanged(int dpi, const RECT& suggested);
 
   Win32Toolkit& toolkit_;
   Window& window_;
+  DWORD style_ = 0;
+  int dpi_;
   HWND tooltips_ = nullptr;
   AliveToken alive_;
 };
@@ -71,11 +79,14 @@ class Win32ControlPeerBase : public ControlPeer, public Win32Peer {
   ~Win32ControlPeerBase() override;
   HWND handleOf() const { return hwnd_; }
   Control& control() const { return control_; }
+  int dpi() const { return Win32Toolkit::DpiOf(control_.owner()); }
   void apply(Prop what) override;
   Point screenToClient(Point screen) override;
 
  protected:
   void create(const wchar_t* className, DWORD style, DWORD exStyle = 0);
+  // The control's font as made for its window's dpi.
+  HFONT fontHandle() const;
   // Runs a host notification; false when the peer was destroyed by it.
   bool dispatch(const std::function<void()>& notify);
   bool setCursor();

@@ -7,6 +7,8 @@
 
 #include "platform/win32/SystemLibrary.h"
 #include "platform/win32/WideText.h"
+#include "platform/DpiScale.h"
+#include "platform/win32/Dpi.h"
 
 namespace morvane {
 
@@ -61,12 +63,17 @@ bool Win32System::claimSingleInstance() {
   return !(instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
-Size Win32System::primaryScreen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+// The screen in units of its dpi, as every screen position the program sees: the
+// whole units that fit on it, so a window put flush with its far edge stays on it.
+Size Win32System::primaryScreen() {
+  const int dpi = ScreenDpi();
+  return {GetSystemMetrics(SM_CXSCREEN) * kUnitDpi / dpi, GetSystemMetrics(SM_CYSCREEN) * kUnitDpi / dpi};
+}
 
 Point Win32System::cursorPos() {
   POINT p{};
   GetCursorPos(&p);
-  return {static_cast<int>(p.x), static_cast<int>(p.y)};
+  return {UnscaleFromDpi(static_cast<int>(p.x), ScreenDpi()), UnscaleFromDpi(static_cast<int>(p.y), ScreenDpi())};
 }
 
 void Win32System::endProcess() { ExitProcess(0); }

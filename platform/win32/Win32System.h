@@ -21,6 +21,7 @@ class Win32System : public System {
   Point cursorPos() override;
   void endProcess() override;
   LocaleFormats localeFormats() override;
+  std::optional<LocalTime> convertDateTime(std::string_view text, LocalTime now) override;  // Win32DateConversion.cpp
 
   std::string windowsDirectory() override;
   std::string localAppDataDirectory() override;

@@ -5,7 +5,12 @@
 
 #include <commctrl.h>
 
+#include <cctype>
+
+#include "platform/DpiScale.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/GdiSurface.h"
+#include "platform/win32/UnitText.h"
 #include "platform/win32/Win32Peers.h"
 #include "platform/win32/WideText.h"
 
@@ -74,6 +79,11 @@ HWND Win32Toolkit::HandleOf(const Window& window) {
   return peer ? peer->hwnd() : nullptr;
 }
 
+int Win32Toolkit::DpiOf(const Window& window) {
+  auto* peer = dynamic_cast<Win32WindowPeer*>(window.peer());
+  return peer ? peer->dpi() : ScreenDpi();
+}
+
 HWND Win32Toolkit::HandleOf(const Control& control) {
   auto* peer = dynamic_cast<Win32ControlPeerBase*>(control.peer());
   return peer ? peer->handleOf() : nullptr;
@@ -128,7 +138,10 @@ void Win32Toolkit::tick(UINT_PTR id) {
 
 // ---- Text ------------------------------------------------------------------------------
 
+// In units, as laid out at 96 dpi whatever the screen: at another dpi each character is
+// drawn where that layout puts it.
 Size Win32Toolkit::measureText(const Font& font, std::string_view text) {
+  if (SystemDpi() != kUnitDpi) return UnitTextSize(font, text);
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, FontHandle(font));
   SIZE size{};

@@ -39,6 +39,8 @@ class Win32Toolkit : public Toolkit {
   void readDoubleClick();
   static HWND HandleOf(const Window& window);
   static HWND HandleOf(const Control& control);
+  // The dpi the window was made for or last moved to; the system's before it exists.
+  static int DpiOf(const Window& window);
 
   // Timers are SetTimer timers on their window, told apart by id.
   UINT_PTR addTimer(Timer& timer);

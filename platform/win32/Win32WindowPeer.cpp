@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/Dpi.h"
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Win32Peers.h"
@@ -12,13 +13,21 @@
 
 namespace morvane {
 
-Win32WindowPeer::Win32WindowPeer(Win32Toolkit& toolkit, Window& window) : toolkit_(toolkit), window_(window) {
-  DWORD style = WS_POPUP | WS_CLIPCHILDREN;
-  if (window.border() == Window::Border::Single) style |= WS_BORDER;
-  Rect b = window.bounds();
-  CreateWindowExW(0, Win32Toolkit::kWindowClass, Widen(window.caption()).c_str(), style, b.x, b.y, b.w, b.h, nullptr,
-                  nullptr, toolkit.instance(), static_cast<Win32Peer*>(this));
+// Made at the screen's dpi; a window that opens on a screen of another dpi is sized again
+// for it at once.
+Win32WindowPeer::Win32WindowPeer(Win32Toolkit& toolkit, Window& window)
+    : toolkit_(toolkit), window_(window), dpi_(ScreenDpi()) {
+  style_ = WS_POPUP | WS_CLIPCHILDREN;
+  if (window.border() == Window::Border::Single) style_ |= WS_BORDER;
+  RECT r = pixelRect(window.bounds());
+  CreateWindowExW(0, Win32Toolkit::kWindowClass, Widen(window.caption()).c_str(), style_, r.left, r.top,
+                  r.right - r.left, r.bottom - r.top, nullptr, nullptr, toolkit.instance(),
+                  static_cast<Win32Peer*>(this));
   if (!hwnd_) throw std::runtime_error("the window could not be created");
+  if (int dpi = WindowDpi(hwnd_); dpi != dpi_) {
+    dpi_ = dpi;
+    apply(Prop::Bounds);
+  }
 }
 
 // The window is let go of before it is destroyed: the messages of its destruction (which
@@ -43,8 +52,8 @@ void Win32WindowPeer::apply(Prop what) {
       EnableWindow(hwnd_, window_.inputEnabled());
       break;
     case Prop::Bounds: {
-      Rect b = window_.bounds();
-      SetWindowPos(hwnd_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
+      RECT r = pixelRect(window_.bounds());
+      SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
       break;
     }
     case Prop::Face:
@@ -53,6 +62,54 @@ void Win32WindowPeer::apply(Prop what) {
     default:
       break;
   }
+}
+
+// The window's place is in the screen's units and its client area in its own; a frame is
+// one unit wide in the portable window and as wide as the system draws it here.
+RECT Win32WindowPeer::pixelRect(Rect bounds) const {
+  const int unitFrame = window_.border() == Window::Border::Single ? 1 : 0;
+  const RECT frame = FrameFor(style_, 0, dpi_);
+  const int left = ScaleToDpi(bounds.x, ScreenDpi());
+  const int top = ScaleToDpi(bounds.y, ScreenDpi());
+  const int width = ScaleToDpi(bounds.w - 2 * unitFrame, dpi_) + frame.left + frame.right;
+  const int height = ScaleToDpi(bounds.h - 2 * unitFrame, dpi_) + frame.top + frame.bottom;
+  return {left, top, left + width, top + height};
+}
+
+Rect Win32WindowPeer::unitRect(RECT pixels) const {
+  const int unitFrame = window_.border() == Window::Border::Single ? 1 : 0;
+  const RECT frame = FrameFor(style_, 0, dpi_);
+  const int clientWidth = pixels.right - pixels.left - frame.left - frame.right;
+  const int clientHeight = pixels.bottom - pixels.top - frame.top - frame.bottom;
+  return {UnscaleFromDpi(static_cast<int>(pixels.left), ScreenDpi()),
+          UnscaleFromDpi(static_cast<int>(pixels.top), ScreenDpi()),
+          UnscaleFromDpi(clientWidth, dpi_) + 2 * unitFrame, UnscaleFromDpi(clientHeight, dpi_) + 2 * unitFrame};
+}
+
+// Moved to a screen of another dpi, or its screen given another scale: the system suggests
+// where the window goes; its size, its controls, their fonts and faces are made again for
+// the new dpi. On the primary screen the new dpi is the screen's, which positions follow.
+void Win32WindowPeer::dpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), &monitor) &&
+      (monitor.dwFlags & MONITORINFOF_PRIMARY)) {
+    PrimaryScreenDpiChanged(dpi);
+  }
+  RECT r = pixelRect(window_.bounds());
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  auto watch = alive_.watch();
+  for (Control* control : window_.controls()) {
+    if (ControlPeer* peer = control->peer()) {
+      peer->apply(Prop::Bounds);
+      peer->apply(Prop::Font);
+    }
+    toolkit_.dispatch([control] { control->hostResized(); });
+    if (!StillAlive(watch)) return;
+  }
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Win32WindowPeer::makeTopmost() { SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
@@ -107,7 +164,10 @@ void Win32WindowPeer::paint() {
   try {
     BitmapSurface back(client.right, client.bottom);
     back.surface().fill({0, 0, client.right, client.bottom}, window_.backColor());
-    if (window_.face) window_.face(back.surface());
+    ScaledSurface units(back.surface(), dpi_, {0, 0},
+                        {UnscaleFromDpi(static_cast<int>(client.right), dpi_),
+                         UnscaleFromDpi(static_cast<int>(client.bottom), dpi_)});
+    if (window_.face) window_.face(units);
     back.copyTo(dc, 0, 0);
   } catch (...) {
     // Out of GDI memory: leave the face unpainted rather than end the program.
@@ -158,9 +218,12 @@ LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGED: {
       RECT r;
       GetWindowRect(hwnd_, &r);
-      window_.hostMoved({r.left, r.top, r.right - r.left, r.bottom - r.top});
+      window_.hostMoved(unitRect(r));
       break;
     }
+    case WM_DPICHANGED:
+      dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_TIMER:
       toolkit_.tick(wParam);
       return 0;

@@ -133,6 +133,11 @@ class Probe:
     def alert(self):
         return next(iter(self.program_windows((360, 240))), None)
 
+    def dpi_changed(self, hwnd, dpi):
+        """Sends the top-level window the WM_DPICHANGED of its screen going to dpi, as Windows does (Wine never does)."""
+        if not self._json("--dpi-changed", hwnd, str(dpi))["answered"]:
+            raise ProbeError(f"probe.exe could not send WM_DPICHANGED to {hwnd}")
+
     def gdi_objects(self, pid):
         """GDI objects held by the Windows process pid, stock objects included."""
         if (count := self._json("--gdi", str(pid))["gdi"]) < 0:
@@ -182,7 +187,8 @@ class Display:
         return sorted(self.windows().values())
 
     def search(self, title):  # the X id of a visible top-level window titled exactly title, or None
-        return next(map(int, self.xdo("search", "--onlyvisible", "--name", f"^{re.escape(title)}$").split()), None)
+        # Asked again if a window went while xdotool looked at it (BadWindow), as in windows().
+        return next(map(int, self.xdo("search", "--onlyvisible", "--name", f"^{re.escape(title)}$", tries=3).split()), None)
 
     def pixels(self):
         """A screenshot, as a function of x and y that gives the pixel's "RRGGBB"."""

@@ -6,11 +6,16 @@
 //
 //   probe.exe [filter]
 //   probe.exe --gdi PID
+//   probe.exe --dpi-changed HWND DPI
 //
 // With a filter, only top-level windows whose text or class name contains it
 // (case-sensitive) are listed, each still with all of its children. With
 // --gdi it prints {"gdi":N}, the number of GDI objects the Windows process PID
-// holds (stock objects included), or -1 when that cannot be read.
+// holds (stock objects included), or -1 when that cannot be read. With
+// --dpi-changed it sends the top-level window HWND (hex) the WM_DPICHANGED that
+// Windows sends when the window's screen gets another scale, and prints
+// {"answered":true} once the window has answered it. Wine has one dpi for every
+// screen and never sends it.
 //
 // Text is read with WM_GETTEXT rather than GetWindowText: for a window of
 // another process GetWindowText returns the stored caption, which an edit
@@ -260,6 +265,27 @@ long gdi_objects(DWORD pid) {
     return count;
 }
 
+// The message's suggested rectangle keeps the window's corner and scales its size;
+// it is written into the window's own process, since the message carries only its
+// address there.
+bool dpi_changed(HWND window, UINT dpi) {
+    RECT rect{};
+    DWORD pid = 0;
+    if (!GetWindowRect(window, &rect) || !GetWindowThreadProcessId(window, &pid)) return false;
+    const UINT old = GetDpiForWindow(window) ? GetDpiForWindow(window) : 96;
+    rect.right = rect.left + MulDiv(rect.right - rect.left, static_cast<int>(dpi), static_cast<int>(old));
+    rect.bottom = rect.top + MulDiv(rect.bottom - rect.top, static_cast<int>(dpi), static_cast<int>(old));
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return false;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    DWORD_PTR result = 0;
+    const bool answered = remote && WriteProcessMemory(process, remote, &rect, sizeof rect, nullptr) &&
+                          send(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote), result);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return answered;
+}
+
 std::vector<std::wstring> arguments() {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
@@ -274,9 +300,16 @@ std::vector<std::wstring> arguments() {
 int main() {
     _setmode(_fileno(stdout), _O_BINARY);
     const std::vector<std::wstring> args = arguments();
-    const std::string json = args.size() == 2 && args[0] == L"--gdi"
-                                 ? "{\"gdi\":" + std::to_string(gdi_objects(std::wcstoul(args[1].c_str(), nullptr, 10))) + "}\n"
-                                 : Probe(args.empty() ? std::wstring() : args[0]).run();
+    std::string json;
+    if (args.size() == 2 && args[0] == L"--gdi") {
+        json = "{\"gdi\":" + std::to_string(gdi_objects(std::wcstoul(args[1].c_str(), nullptr, 10))) + "}\n";
+    } else if (args.size() == 3 && args[0] == L"--dpi-changed") {
+        HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(std::wcstoull(args[1].c_str(), nullptr, 16)));
+        const bool answered = dpi_changed(window, static_cast<UINT>(std::wcstoul(args[2].c_str(), nullptr, 10)));
+        json = std::string("{\"answered\":") + (answered ? "true" : "false") + "}\n";
+    } else {
+        json = Probe(args.empty() ? std::wstring() : args[0]).run();
+    }
     const size_t written = std::fwrite(json.data(), 1, json.size(), stdout);
     return (written == json.size() && std::fflush(stdout) == 0) ? 0 : 1;
 }

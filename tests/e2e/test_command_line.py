@@ -1,11 +1,14 @@
 """The command-line forms: an unknown one shows "Error Parameter!" in the message dialog (OK only,
 topmost, centred), then the splash and the bar; "shutdown" asks for the power-off at once, and
 "00:01" after a minute's countdown, each with the settings saved first and the shutdown privilege
-enabled. Under Wine the request ends only the prefix's session."""
+enabled. Under Wine the request ends only the prefix's session. A date and time is read as Windows
+reads it: month names, "6pm", the time before the date."""
 import re
 import time
 
 import pytest
+
+from harness import fake_clock
 
 DIALOG = (393, 323, 238, 122)
 SPLASH = (312, 234, 400, 300)
@@ -80,3 +83,25 @@ def test_the_power_off_request(morvane, args, countdown, settings):
     calls = run.relay_calls()
     assert len(calls) == len(SHUTDOWN_CALLS) and all(map(re.match, SHUTDOWN_CALLS, calls)), calls
     assert settings_file.read_bytes() == settings
+
+
+# A date and time in the words Windows reads in the user's locale (en-US here); the program's clock
+# is set to 10:00 today, so that "6pm" is later today.
+@pytest.mark.parametrize("text, at", [
+    ("Dec 24 2080 18:00", ("2080", "12", "24", "18", "0")),
+    ("24 dec 2080", ("2080", "12", "24", "0", "0")),
+    ("6pm", None),
+    ("2080/12/24", ("2080", "12", "24", "0", "0")),
+    ("18:05 12/24/2080", ("2080", "12", "24", "18", "5")),
+])
+def test_a_date_and_time_as_windows_reads_it_starts_the_countdown(morvane, text, at):
+    now = time.time()
+    today = time.gmtime(now)
+    (clock := morvane.folder / "clock-offset").write_text(f"{10 * 3600 - int(now) % 86400:+d}")
+    at = at or (str(today.tm_year), str(today.tm_mon), str(today.tm_mday), "18", "0")
+    morvane.start(text, env=fake_clock(clock))
+    morvane.wait("the countdown started", lambda: morvane.probe.one(cls="Morvane.xpcmdbutton", text="Stop"), 5)
+    bar = morvane.probe.one(top=True, text="Morvane", visible=True)
+    # The at mode's fields in the order the bar makes them: year, month, day, hour, minute.
+    assert tuple(w["text"] for w in morvane.probe.find(within=bar, cls="Edit")[:5]) == at
+    assert morvane.probe.dialog() is None

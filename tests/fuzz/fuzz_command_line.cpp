@@ -68,7 +68,8 @@ void CheckMoment(LocalTime moment, const LocaleFormats& formats, std::string_vie
 }
 
 void CheckForm(std::string_view raw, std::string_view lowered, const LocaleFormats& formats) {
-  const CommandLineForm form = morvane::ParseCommandLine(lowered, kNow, formats);
+  const CommandLineForm form = morvane::ParseCommandLine(
+      lowered, [&formats](std::string_view text) { return morvane::ConvertDateTime(text, kNow, formats); });
   const std::optional<LocalTime> converted = morvane::ConvertDateTime(raw, kNow, formats);
   Check(converted == morvane::ConvertDateTime(lowered, kNow, formats), "conversion depends on letter case", raw);
   if (converted) CheckMoment(*converted, formats, raw);

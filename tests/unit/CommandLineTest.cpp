@@ -1,8 +1,14 @@
 // The command-line forms in their order, and the date-and-time conversion behind the date form.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
 #include "app/CommandLine.h"
 #include "app/DateConversion.h"
+#include "platform/AutomationDate.h"
 
 namespace morvane {
 namespace {
@@ -17,6 +23,10 @@ const LocalTime kNow = At(2026, 5, 14, 10, 20, 30);
 const LocaleFormats kUs;
 const LocaleFormats kGerman{"dd.MM.yyyy", "HH:mm:ss", "", "", DateOrder::DayMonthYear};
 
+DateTimeConversion Portable(const LocaleFormats& formats) {
+  return [&formats](std::string_view text) { return ConvertDateTime(text, kNow, formats); };
+}
+
 TEST(CommandLine, FormsInOrder) {
   const struct { const char* text; Kind kind; const char *first, *second; } rows[] = {
       {"", Kind::Empty, "", ""},           {"SHUTDOWN", Kind::Shutdown, "", ""},
@@ -28,17 +38,64 @@ TEST(CommandLine, FormsInOrder) {
       {"1:30", Kind::AtDateTime, "", ""},   {"01:30 ", Kind::AtDateTime, "", ""},
   };
   for (const auto& r : rows) {
-    CommandLineForm form = ParseCommandLine(LowerCase(r.text), kNow, kUs);
+    CommandLineForm form = ParseCommandLine(LowerCase(r.text), Portable(kUs));
     EXPECT_EQ(form.kind, r.kind) << r.text;
     EXPECT_EQ(form.first + "|" + form.second, std::string(r.first) + "|" + r.second) << r.text;
   }
-  CommandLineForm form = ParseCommandLine("21:30:15", kNow, kUs);  // a time alone falls on today
+  CommandLineForm form = ParseCommandLine("21:30:15", Portable(kUs));  // a time alone falls on today
   EXPECT_EQ((std::array{form.year, form.month, form.day, form.hour, form.minute}),
             (std::array{2026, 5, 14, 21, 30}));
-  form = ParseCommandLine("24.12.2026 21:05", kNow, kGerman);
+  form = ParseCommandLine("24.12.2026 21:05", Portable(kGerman));
   EXPECT_EQ((std::array{form.year, form.month, form.day, form.hour, form.minute}),
             (std::array{2026, 12, 24, 21, 5}));
-  EXPECT_EQ(ParseCommandLine("24.12.2026 21:05", kNow, kUs).kind, Kind::Invalid);
+  EXPECT_EQ(ParseCommandLine("24.12.2026 21:05", Portable(kUs)).kind, Kind::Invalid);
+}
+
+// The date form takes whatever the platform's conversion reads, with the seconds dropped;
+// the forms before it never ask, and a text too long for a date is refused unasked.
+TEST(CommandLine, DateFormIsThePlatformsConversion) {
+  std::vector<std::string> asked;
+  const DateTimeConversion platform = [&asked](std::string_view text) -> std::optional<LocalTime> {
+    asked.emplace_back(text);
+    if (text.starts_with("dec 24 2080")) return At(2080, 12, 24, 18, 0, 59);
+    return std::nullopt;
+  };
+  const std::string longest = "dec 24 2080" + std::string(53, ' ');
+  const struct { std::string text; Kind kind; bool asks; } rows[] = {
+      {"dec 24 2080 6pm", Kind::AtDateTime, true}, {longest, Kind::AtDateTime, true},
+      {longest + " ", Kind::Invalid, false},       {"01:30", Kind::After, false},
+      {"21:30:00", Kind::AtToday, false},          {"shutdown", Kind::Shutdown, false},
+      {"12/24/2080 18:00", Kind::Invalid, true},
+  };
+  for (const auto& r : rows) {
+    asked.clear();
+    CommandLineForm form = ParseCommandLine(r.text, platform);
+    EXPECT_EQ(form.kind, r.kind) << r.text;
+    EXPECT_EQ(asked, r.asks ? std::vector<std::string>{r.text} : std::vector<std::string>{}) << r.text;
+    if (form.kind == Kind::AtDateTime) {
+      EXPECT_EQ((std::array{form.year, form.month, form.day, form.hour, form.minute}),
+                (std::array{2080, 12, 24, 18, 0}));
+    }
+  }
+}
+
+// What Windows' conversion returns: days since 30 December 1899 with the time as the fraction.
+TEST(AutomationDate, DaysAndFractionsAreLocalDatesAndTimes) {
+  const local_days today = floor<days>(kNow);
+  const struct { double date; std::optional<LocalTime> expected; } rows[] = {
+      {66104.75, At(2080, 12, 24, 18)},
+      {46363 + (12 * 3600 + 34 * 60 + 56) / 86400.0, At(2026, 12, 7, 12, 34, 56)},
+      {0.25, At(2026, 5, 14, 6)},  // a time alone: on today
+      {0.0, At(2026, 5, 14)},
+      {1.5, At(1899, 12, 31, 12)},
+      {-1.25, At(1899, 12, 29, 6)},  // the sign is the day's; the time still runs forward
+      {-657434.0, At(100, 1, 1)},
+      {2958465 + 86399 / 86400.0, At(9999, 12, 31, 23, 59, 59)},
+      {2958466.0, std::nullopt},
+      {-657435.0, std::nullopt},
+      {std::nan(""), std::nullopt},
+  };
+  for (const auto& r : rows) EXPECT_EQ(LocalTimeFromAutomationDate(r.date, today), r.expected) << r.date;
 }
 
 TEST(DateConversion, AcceptedTexts) {

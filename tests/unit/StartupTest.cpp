@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "app/Startup.h"
 #include "tests/unit/ProgramFixture.h"
@@ -94,6 +95,25 @@ TEST_F(Start, AQuotedDateAndTimeIsTheSameSchedule) {
   MainBar* bar = program->existingMainBar();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(localOf(bar->moment), testing::At(2026, 12, 24, 18, 5, 0));
+  EXPECT_TRUE(messages().empty());
+}
+
+// Whatever the platform's conversion reads, in whatever words, is the schedule.
+TEST_F(Start, ADateThePlatformReadsStartsTheCountdownToIt) {
+  LocalTime askedAt{};
+  sys().dateConversion_ = [&askedAt](std::string_view text, LocalTime now) -> std::optional<LocalTime> {
+    askedAt = now;
+    if (text == "dec 24 2080 6:05pm") return testing::At(2080, 12, 24, 18, 5, 0);
+    return std::nullopt;
+  };
+  run("Dec 24 2080 6:05PM");
+  MainBar* bar = program->existingMainBar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(askedAt, testing::At(2026, 12, 7, 10, 0, 0));
+  EXPECT_EQ((std::array{bar->atYear.text(), bar->atMonth.text(), bar->atDay.text(), bar->atHour.text(), bar->atMinute.text()}),
+            (std::array<std::string, 5>{"2080", "12", "24", "18", "5"}));
+  EXPECT_EQ(localOf(bar->moment), testing::At(2080, 12, 24, 18, 5, 0));
+  EXPECT_EQ(bar->startButton.Caption(), "Stop");
   EXPECT_TRUE(messages().empty());
 }
 

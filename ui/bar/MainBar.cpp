@@ -68,11 +68,13 @@ MainBar::MainBar(Program& program)
     addKey(b.key, true, [this, handler = b.handler] { (this->*handler)(); }, available);
   }
 
-  struct FieldInit { Control& field; int maxLength; const char* text; bool visible; bool tooltip; };
-  for (FieldInit f : {FieldInit{atYear, 4, "", false, true}, FieldInit{atMonth, 2, "", false, true},
-                      FieldInit{atDay, 2, "", false, true}, FieldInit{atHour, 2, "21", false, true},
-                      FieldInit{atMinute, 2, "0", false, true}, FieldInit{afterHours, 2, "1", true, false},
-                      FieldInit{afterMinutes, 2, "0", true, false}}) {
+  struct FieldInit { Control& field; int maxLength; const char* text; bool visible; bool tooltip; const char* spoken; };
+  for (FieldInit f : {FieldInit{atYear, 4, "", false, true, "year"}, FieldInit{atMonth, 2, "", false, true, "month"},
+                      FieldInit{atDay, 2, "", false, true, "day"}, FieldInit{atHour, 2, "21", false, true, "hour"},
+                      FieldInit{atMinute, 2, "0", false, true, "minute"},
+                      FieldInit{afterHours, 2, "1", true, false, "hours"},
+                      FieldInit{afterMinutes, 2, "0", true, false, "minutes"}}) {
+    f.field.setAccessibleName(f.spoken);
     f.field.setMaxLength(f.maxLength);
     f.field.setText(f.text);
     f.field.setVisible(f.visible);
@@ -80,11 +82,14 @@ MainBar::MainBar(Program& program)
     f.field.setBackColor(kBarBackground);
     if (f.tooltip) f.field.setTooltip(kFieldTooltip);
   }
+  // The mode words are a pair of radio buttons to a screen reader, the chosen one checked.
   afterWord.setText("after");
+  afterWord.setAccessibleRole(AccessibleRole::RadioButton);
   afterWord.setForeColor(ModeWordColour(true));
   afterWord.setCursor(Cursor::Hand);
   afterWord.Click = [this] { selectAfterMode(); };
   atWord.setText("at");
+  atWord.setAccessibleRole(AccessibleRole::RadioButton);
   atWord.setForeColor(ModeWordColour(false));
   atWord.setCursor(Cursor::Hand);
   atWord.Click = [this] { selectAtMode(); };
@@ -134,8 +139,10 @@ void MainBar::selectAtMode() {
 void MainBar::showMode() {
   bool after = mode_ == ScheduleMode::After;
   bool idle = !counting_;
+  atWord.setChecked(!after);
   atWord.setForeColor(ModeWordColour(!after));
   for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(idle && !after);
+  afterWord.setChecked(after);
   afterWord.setForeColor(ModeWordColour(after));
   afterHours.setVisible(idle && after);
   afterMinutes.setVisible(idle && after);

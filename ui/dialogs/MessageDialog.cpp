@@ -38,6 +38,7 @@ MessageDialog::MessageDialog(Program& program)
   okButton.setVisible(false);
   noButton.setVisible(false);
   titleStrip.face = PaintTitleStrip;
+  closeButton.setAccessibleName("Close");
 
   yesButton.ButtonClick = [this] { yes(); };
   okButton.ButtonClick = [this] { ok(); };
