@@ -10,6 +10,7 @@
 
 #include "platform/DpiScale.h"
 #include "platform/win32/GdiSurface.h"
+#include "platform/win32/WideText.h"
 
 namespace morvane {
 
@@ -36,7 +37,7 @@ bool IsLayoutFont(const Font& font) {
 
 // Any other face is measured at its 96-dpi pixel size: a scalable face's advances at a given
 // size in pixels are the same on every screen.
-std::vector<int> MeasuredAdvances(const Font& font, std::string_view text) {
+std::vector<int> MeasuredAdvances(const Font& font, std::wstring_view text) {
   std::vector<int> advances(text.size(), 0);
   if (text.empty()) return advances;
   HDC screen = GetDC(nullptr);
@@ -49,7 +50,7 @@ std::vector<int> MeasuredAdvances(const Font& font, std::string_view text) {
   SIZE extent{};
   const int count = static_cast<int>(text.size());
   // Asked to fit any width, so every character's extent is filled in.
-  if (GetTextExtentExPointA(dc, text.data(), count, INT_MAX, &fit, ends.data(), &extent) && fit == count) {
+  if (GetTextExtentExPointW(dc, text.data(), count, INT_MAX, &fit, ends.data(), &extent) && fit == count) {
     for (std::size_t i = 0; i < text.size(); ++i) advances[i] = ends[i] - (i > 0 ? ends[i - 1] : 0);
   }
   SelectObject(dc, old);
@@ -59,12 +60,12 @@ std::vector<int> MeasuredAdvances(const Font& font, std::string_view text) {
 
 }  // namespace
 
-std::vector<int> UnitAdvances(const Font& font, std::string_view text) {
+std::vector<int> UnitAdvances(const Font& font, std::wstring_view text) {
   if (!IsLayoutFont(font)) return MeasuredAdvances(font, text);
   std::vector<int> advances(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c >= ' ' && c <= '~') {
+    const wchar_t c = text[i];
+    if (c >= L' ' && c <= L'~') {
       advances[i] = kLayoutAdvances[c - ' '] + (font.bold ? 1 : 0);
     } else {
       // Outside the table: as wide as the look-alike draws it.
@@ -78,12 +79,12 @@ std::vector<int> UnitAdvances(const Font& font, std::string_view text) {
 
 Size UnitTextSize(const Font& font, std::string_view text) {
   int width = 0;
-  for (int advance : UnitAdvances(font, text)) width += advance;
+  for (int advance : UnitAdvances(font, Widen(text))) width += advance;
   if (IsLayoutFont(font)) return {width, kLayoutHeight};
   HDC screen = GetDC(nullptr);
   HGDIOBJ old = SelectObject(screen, FontHandle(font));
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(screen, &metrics);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(screen, &metrics);
   SelectObject(screen, old);
   ReleaseDC(nullptr, screen);
   return {width, static_cast<int>(metrics.tmHeight)};
@@ -97,7 +98,8 @@ HFONT FontHandleForDpi(const Font& font, int dpi) {
   return FontHandle(scaled);
 }
 
-void DrawUnitText(HDC dc, POINT topLeft, std::string_view text, const Font& font, Color colour, int dpi) {
+void DrawUnitText(HDC dc, POINT topLeft, std::string_view utf8, const Font& font, Color colour, int dpi) {
+  const std::wstring text = Widen(utf8);
   if (text.empty()) return;
   std::vector<int> units = UnitAdvances(font, text);
   std::vector<INT> advances(text.size());
@@ -111,7 +113,7 @@ void DrawUnitText(HDC dc, POINT topLeft, std::string_view text, const Font& font
   HGDIOBJ old = SelectObject(dc, FontHandleForDpi(font, dpi));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colour);
-  ExtTextOutA(dc, topLeft.x, topLeft.y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), advances.data());
+  ExtTextOutW(dc, topLeft.x, topLeft.y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), advances.data());
   SelectObject(dc, old);
 }
 

@@ -11,8 +11,9 @@
 
 namespace morvane {
 
-// Each character's advance in units, as at 96 dpi, whatever the screen's dpi.
-std::vector<int> UnitAdvances(const Font& font, std::string_view text);
+// Each UTF-16 unit's advance in units, as at 96 dpi, whatever the screen's dpi.
+std::vector<int> UnitAdvances(const Font& font, std::wstring_view text);
+// A UTF-8 text.
 Size UnitTextSize(const Font& font, std::string_view text);
 HFONT FontHandleForDpi(const Font& font, int dpi);
 // Draws the text at `dpi` with each character where its layout in units puts it, scaled.

@@ -9,6 +9,8 @@
 #include <new>
 #include <string>
 
+#include "platform/win32/SystemLibrary.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Peers.h"
 
 namespace morvane {
@@ -32,9 +34,9 @@ Fn Call(HMODULE module, const char* name) {
 const AccessibilityCalls* Calls() {
   static const AccessibilityCalls calls = [] {
     AccessibilityCalls found;
-    HMODULE oleacc = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    HMODULE oleaut = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    HMODULE ole = LoadLibraryExW(L"ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
+    HMODULE oleaut = LoadSystemLibrary(L"oleaut32.dll");
+    HMODULE ole = LoadSystemLibrary(L"ole32.dll");
     found.createStandard = Call<decltype(found.createStandard)>(oleacc, "CreateStdAccessibleObject");
     found.resultFromObject = Call<decltype(found.resultFromObject)>(oleacc, "LresultFromObject");
     found.allocString = Call<decltype(found.allocString)>(oleaut, "SysAllocStringLen");
@@ -44,14 +46,6 @@ const AccessibilityCalls* Calls() {
     return found;
   }();
   return calls.createStandard && calls.resultFromObject && calls.allocString ? &calls : nullptr;
-}
-
-// The program's texts are in the ANSI code page.
-std::wstring Wide(const std::string& text) {
-  int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
 }
 
 HRESULT ReturnText(const std::wstring& text, BSTR* out) {
@@ -119,7 +113,7 @@ class ControlAccessible final : public IAccessible {
     if (!name) return E_POINTER;
     const Control* control = this->control();
     if (!control) return E_FAIL;
-    return ReturnText(Wide(control->accessibleName()), name);
+    return ReturnText(Widen(control->accessibleName()), name);
   }
 
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
@@ -155,7 +149,7 @@ class ControlAccessible final : public IAccessible {
     const Control* control = IsSelf(child) ? this->control() : nullptr;
     if (!control || control->tooltip().empty()) return standard_->get_accDescription(child, description);
     if (!description) return E_POINTER;
-    return ReturnText(Wide(control->tooltip()), description);
+    return ReturnText(Widen(control->tooltip()), description);
   }
 
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {

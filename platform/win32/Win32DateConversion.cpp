@@ -10,6 +10,8 @@
 #include <string>
 
 #include "platform/AutomationDate.h"
+#include "platform/win32/SystemLibrary.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32System.h"
 
 namespace morvane {
@@ -20,19 +22,11 @@ using VarDateFromStrFn = HRESULT(WINAPI*)(const OLECHAR*, LCID, ULONG, DATE*);
 
 VarDateFromStrFn SystemConversion() {
   static const VarDateFromStrFn convert = [] {
-    HMODULE module = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    HMODULE module = LoadSystemLibrary(L"oleaut32.dll");
     return module ? reinterpret_cast<VarDateFromStrFn>(reinterpret_cast<void*>(GetProcAddress(module, "VarDateFromStr")))
                   : nullptr;
   }();
   return convert;
-}
-
-// The command line comes in the ANSI code page.
-std::wstring Wide(std::string_view text) {
-  int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
 }
 
 }  // namespace
@@ -43,7 +37,7 @@ std::optional<LocalTime> Win32System::convertDateTime(std::string_view text, Loc
   if (text.find('\0') != std::string_view::npos) return std::nullopt;
   VarDateFromStrFn convert = SystemConversion();
   if (!convert) return std::nullopt;
-  std::wstring wide = Wide(text);
+  std::wstring wide = Widen(text);
   DATE date = 0;
   if (FAILED(convert(wide.c_str(), LOCALE_USER_DEFAULT, 0, &date))) return std::nullopt;
   return LocalTimeFromAutomationDate(date, std::chrono::floor<std::chrono::days>(now));
