@@ -43,10 +43,14 @@ class Win32EditPeer : public Win32ControlPeerBase {
       case Prop::MaxLength:
         SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(control_.maxLength()), 0);
         break;
-      case Prop::Selection:
-        SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(control_.selStart()),
-                     static_cast<LPARAM>(control_.selStart() + control_.selLength()));
+      case Prop::Selection: {
+        // The toolkit counts bytes of UTF-8, the control UTF-16 units.
+        const std::string_view text = control_.text();
+        const auto units = [&](int bytes) { return Widen(text.substr(0, static_cast<std::size_t>(bytes))).size(); };
+        SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(units(control_.selStart())),
+                     static_cast<LPARAM>(units(control_.selStart() + control_.selLength())));
         break;
+      }
       case Prop::Text:
         SetWindowTextW(hwnd_, Widen(control_.text()).c_str());
         break;
@@ -113,7 +117,12 @@ class Win32EditPeer : public Win32ControlPeerBase {
   void syncSelection() {
     DWORD start = 0, end = 0;
     SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    control_.hostSelectionChanged(static_cast<int>(start), static_cast<int>(end - start));
+    // Back from UTF-16 units to bytes of the toolkit's UTF-8 text.
+    const std::wstring text = Widen(control_.text());
+    const auto bytes = [&](DWORD units) {
+      return static_cast<int>(Narrow(std::wstring_view(text).substr(0, std::min<std::size_t>(units, text.size()))).size());
+    };
+    control_.hostSelectionChanged(bytes(start), bytes(end) - bytes(start));
   }
 
   // Pasted text passes the field's own filter before it goes in. The clipboard's block need
