@@ -20,25 +20,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "json_text.h"
 
-void AppendString(std::string& out, const wchar_t* s, UINT length) {
-    out += '"';
-    for (UINT i = 0; i < length; ++i) {
-        const auto c = static_cast<unsigned>(s[i]);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x7f) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c & 0xffffu);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    out += '"';
-}
+namespace {
 
 // A BSTR property as JSON: null when the object has none or the call fails.
 template <class Getter>
@@ -50,7 +34,7 @@ std::string Text(Getter get) {
         return "null";
     }
     std::string out;
-    AppendString(out, value, SysStringLen(value));
+    AppendJsonString(out, std::wstring_view(value, SysStringLen(value)));
     SysFreeString(value);
     return out;
 }
@@ -153,7 +137,7 @@ void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG c
                   g_events.empty() ? "\n" : ",\n", event == EVENT_OBJECT_NAMECHANGE ? "name" : "state",
                   static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(hwnd)), child);
     g_events += head;
-    AppendString(g_events, text, static_cast<UINT>(lstrlenW(text)));
+    AppendJsonString(g_events, text);
     g_events += "}";
 }
 

@@ -34,6 +34,8 @@
 #include <string>
 #include <vector>
 
+#include "json_text.h"
+
 namespace {
 
 constexpr UINT kSendTimeoutMs = 1000;
@@ -43,31 +45,6 @@ void append_hex(std::string& out, unsigned long long v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "\"0x%llx\"", v);
     out += buf;
-}
-
-// JSON string literal; every character outside printable ASCII becomes a
-// \uXXXX escape of its UTF-16 code unit, so the output stays plain ASCII.
-void append_string(std::string& out, const std::wstring& s) {
-    out += '"';
-    for (wchar_t wc : s) {
-        const auto c = static_cast<unsigned>(wc);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20 || c >= 0x7f) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c & 0xffffu);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    out += '"';
 }
 
 void append_bool(std::string& out, bool b) { out += b ? "true" : "false"; }
@@ -163,9 +140,9 @@ private:
         out += "{\"hwnd\":";
         append_hex(out, reinterpret_cast<ULONG_PTR>(h));
         out += ",\"class\":";
-        append_string(out, cls);
+        AppendJsonString(out, cls);
         out += ",\"text\":";
-        append_string(out, text);
+        AppendJsonString(out, text);
         out += ",\"rect\":{\"x\":";
         append_int(out, r.left);
         out += ",\"y\":";
