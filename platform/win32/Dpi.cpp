@@ -3,6 +3,7 @@
 #include "platform/win32/Dpi.h"
 
 #include "platform/DpiScale.h"
+#include "platform/win32/SystemLibrary.h"
 
 namespace morvane {
 
@@ -10,8 +11,7 @@ namespace {
 
 template <class Fn>
 Fn User32Call(const char* name) {
-  HMODULE user = GetModuleHandleW(L"user32.dll");
-  return user ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user, name))) : nullptr;
+  return LibraryFunction<Fn>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 int ScreenDeviceDpi() {

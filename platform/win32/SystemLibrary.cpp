@@ -13,10 +13,7 @@ namespace {
 using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
 
 SetDefaultDllDirectoriesFn SetDefaultDllDirectoriesCall() {
-  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-  return kernel ? reinterpret_cast<SetDefaultDllDirectoriesFn>(
-                      reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")))
-                : nullptr;
+  return LibraryFunction<SetDefaultDllDirectoriesFn>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
 }
 
 std::wstring SystemFolder() {

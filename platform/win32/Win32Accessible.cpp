@@ -26,21 +26,16 @@ struct AccessibilityCalls {
   decltype(&SysAllocStringLen) allocString = nullptr;
 };
 
-template <class Fn>
-Fn Call(HMODULE module, const char* name) {
-  return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
-}
-
 const AccessibilityCalls* Calls() {
   static const AccessibilityCalls calls = [] {
     AccessibilityCalls found;
     HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
     HMODULE oleaut = LoadSystemLibrary(L"oleaut32.dll");
     HMODULE ole = LoadSystemLibrary(L"ole32.dll");
-    found.createStandard = Call<decltype(found.createStandard)>(oleacc, "CreateStdAccessibleObject");
-    found.resultFromObject = Call<decltype(found.resultFromObject)>(oleacc, "LresultFromObject");
-    found.allocString = Call<decltype(found.allocString)>(oleaut, "SysAllocStringLen");
-    if (auto initialize = Call<HRESULT(WINAPI*)(LPVOID, DWORD)>(ole, "CoInitializeEx")) {
+    found.createStandard = LibraryFunction<decltype(found.createStandard)>(oleacc, "CreateStdAccessibleObject");
+    found.resultFromObject = LibraryFunction<decltype(found.resultFromObject)>(oleacc, "LresultFromObject");
+    found.allocString = LibraryFunction<decltype(found.allocString)>(oleaut, "SysAllocStringLen");
+    if (auto initialize = LibraryFunction<HRESULT(WINAPI*)(LPVOID, DWORD)>(ole, "CoInitializeEx")) {
       initialize(nullptr, COINIT_APARTMENTTHREADED);
     }
     return found;

@@ -21,11 +21,7 @@ namespace {
 using VarDateFromStrFn = HRESULT(WINAPI*)(const OLECHAR*, LCID, ULONG, DATE*);
 
 VarDateFromStrFn SystemConversion() {
-  static const VarDateFromStrFn convert = [] {
-    HMODULE module = LoadSystemLibrary(L"oleaut32.dll");
-    return module ? reinterpret_cast<VarDateFromStrFn>(reinterpret_cast<void*>(GetProcAddress(module, "VarDateFromStr")))
-                  : nullptr;
-  }();
+  static const auto convert = LibraryFunction<VarDateFromStrFn>(LoadSystemLibrary(L"oleaut32.dll"), "VarDateFromStr");
   return convert;
 }
 

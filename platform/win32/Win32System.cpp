@@ -128,11 +128,8 @@ std::string Win32System::executableFolder() {
 
 // shell32 is loaded the first time it is needed: most runs never open a file or address.
 void Win32System::shellOpen(const std::string& verb, const std::string& file) {
-  static HMODULE shell = LoadSystemLibrary(L"shell32.dll");
   using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
-  auto open = shell ? reinterpret_cast<ShellExecuteFn>(
-                          reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW")))
-                    : nullptr;
+  static const auto open = LibraryFunction<ShellExecuteFn>(LoadSystemLibrary(L"shell32.dll"), "ShellExecuteW");
   if (open) open(nullptr, Widen(verb).c_str(), Widen(file).c_str(), L"", L"", SW_SHOWNORMAL);
 }
 

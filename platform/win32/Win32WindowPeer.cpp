@@ -133,10 +133,8 @@ namespace {
 // only from the system folder.
 bool LoadCommonControls() {
   static const bool loaded = [] {
-    HMODULE module = LoadSystemLibrary(L"comctl32.dll");
-    if (!module) return false;
     using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(module, "InitCommonControlsEx")));
+    auto init = LibraryFunction<InitFn>(LoadSystemLibrary(L"comctl32.dll"), "InitCommonControlsEx");
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     return init && init(&icc);
   }();
