@@ -8,6 +8,7 @@
 #include "ui/dialogs/AboutWindow.h"
 #include "ui/bar/MainBar.h"
 #include "platform/SkipOnError.h"
+#include "settings/SettingsFile.h"
 
 namespace morvane {
 
@@ -45,6 +46,8 @@ void StartUp(Program& program) {
     system.endProcess();
     return;
   }
+  // What an earlier run left behind is tidied only by the one instance that runs.
+  SkipOnError([&] { RemoveStaleSettingsFiles(system); });
 
   CommandLineForm form;
   SkipOnError([&] {

@@ -26,10 +26,11 @@ int Folded(int character) { return std::tolower(static_cast<unsigned char>(chara
 // ---- The pointer -----------------------------------------------------------------------
 
 // The first visible, enabled control under the point takes it (controls made earlier lie
-// above later ones); the window's face takes what no control does.
+// above later ones); the window's face takes what no control does. A line is drawn on the
+// face and takes nothing.
 InputRouter::Target InputRouter::hitTest(Window& window, Point client) const {
   for (Control* c : window.controls()) {
-    if (!c->visible() || !c->enabled() || !c->peer()) continue;
+    if (!c->visible() || !c->enabled() || !c->peer() || c->kind() == Control::Kind::Line) continue;
     if (c->bounds().contains(client)) return {&window, c};
   }
   return {&window, nullptr};
@@ -132,6 +133,17 @@ void InputRouter::pointerMove(Window& window, Point client, int buttons, int shi
     if (target.control) target.control->hostMouseMove(buttons, shift, x, y);
     else if (target.window->loaded()) target.window->hostMouseMove(buttons, shift, x, y);
   });
+}
+
+bool InputRouter::reachable(const Control& control) const {
+  const Window& window = control.owner();
+  return window.loaded() && window.visible() && window.inputEnabled() && control.peer() && control.visible() &&
+         control.enabled() && control.kind() != Control::Kind::Line;
+}
+
+void InputRouter::invoke(Control& control) {
+  if (!reachable(control)) return;
+  toolkit_.dispatch([&control] { control.hostClick(); });
 }
 
 void InputRouter::systemDragStarted() {

@@ -45,6 +45,13 @@ class InputRouter {
   void focusChanged(Window& window, Control* control, bool gained);
   void closeRequested(Window& window);
   void setDoubleClick(int timeMs, Size distance);
+  // A screen reader pressed the control (its default action): a Click, on the same terms as
+  // one made with the pointer.
+  void invoke(Control& control);
+
+  // Whether input can reach the control now: shown and enabled on a loaded, shown window that
+  // is not held by a modal dialog.
+  bool reachable(const Control& control) const;
 
   // What the windows ask of it.
   Window* activeWindow() const { return active_; }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 
 namespace morvane {
 
@@ -14,10 +15,13 @@ class TimeZone {
   virtual ~TimeZone() = default;
 
   virtual LocalTime toLocal(Instant instant) const = 0;
-  // The instant the wall clock reads `local`. A reading skipped when the clocks go forward
-  // is the first instant after the skip; a reading shown twice when they go back is its
-  // first showing.
-  Instant toInstant(LocalTime local) const;
+  // The earliest instant at or after `notBefore` at which the wall clock reads `local`: of a
+  // reading shown twice when the clocks go back, the showing still ahead; a reading skipped
+  // when they go forward stands for the first instant after the skip. Nothing when every
+  // showing lies before `notBefore`.
+  std::optional<Instant> earliestShowing(LocalTime local, Instant notBefore) const;
+  // Its first showing, whenever that was.
+  Instant firstShowing(LocalTime local) const { return *earliestShowing(local, Instant::min()); }
 };
 
 }  // namespace morvane

@@ -84,10 +84,21 @@ class System {
   virtual std::uint32_t processId() = 0;
   virtual bool processRunning(std::uint32_t id) = 0;  // true also for a process not ours to look into
 
-  // Switching the machine off.
-  virtual std::uint32_t platformId() = 0;  // 1: the Windows 95 family, which has no privileges
-  virtual SystemResult enableShutdownPrivilege() = 0;
-  virtual SystemResult requestShutdown(std::uint32_t flags) = 0;  // the EWX_ flags
+  // Keeping a moment: the system stays awake (the display may still go dark) while `on`, and
+  // wakes from sleep at `when`, if it can, until the wake is cancelled or set anew.
+  virtual void keepAwake(bool on) = 0;
+  virtual void wakeAt(Instant when) = 0;
+  virtual void cancelWake() = 0;
+
+  // Switching the machine off: a planned power-off that closes every program without asking,
+  // with the shutdown privilege enabled first where the system has one. The privilege step
+  // may fail and the request still be granted; when the request is refused, the result says
+  // why, and why the privilege was refused as well.
+  virtual SystemResult powerOff() = 0;
 };
+
+// A power-off's result from its two steps: the request's, with the privilege's refusal added
+// when both were refused.
+SystemResult PowerOffResult(const SystemResult& privilege, const SystemResult& request);
 
 }  // namespace morvane

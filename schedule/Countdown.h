@@ -15,6 +15,8 @@ inline constexpr std::int64_t kAlertThresholdSeconds = 15;
 // A tick comes every second, so a moment passed by more than this was slept through or
 // jumped over by the clock.
 inline constexpr std::chrono::seconds kMissedMomentTolerance{2};
+// A computer asleep is woken this long before the moment, in time for the whole alert.
+inline constexpr std::chrono::seconds kWakeBeforeMoment{20};
 
 struct CountdownTick {
   bool shutdown = false;

@@ -8,8 +8,9 @@ namespace morvane {
 
 using namespace std::chrono;
 
-// Start calls this only after ValidateSchedule accepted the fields. Fields that do not form a moment
-// (which ValidateSchedule would have refused) give the present moment rather than some other time.
+// Start calls this only after ValidateSchedule accepted the fields with the same `now`. Fields
+// that do not form a moment ahead (which ValidateSchedule would have refused) give the present
+// moment rather than some other time.
 Instant ShutdownMoment(const ScheduleFields& fields, Instant now, const TimeZone& zone) {
   if (ChecksAtMode(fields)) {
     const LocalTime localNow = zone.toLocal(now);
@@ -21,7 +22,7 @@ Instant ShutdownMoment(const ScheduleFields& fields, Instant now, const TimeZone
     if (!y || !m || !d || !hour || !minute || *hour > 23 || *minute > 59) return now;
     std::optional<year_month_day> date = CalendarDate(*y, *m, *d);
     if (!date) return now;
-    return zone.toInstant(local_days{*date} + hours{*hour} + minutes{*minute});
+    return zone.earliestShowing(local_days{*date} + hours{*hour} + minutes{*minute}, now).value_or(now);
   }
   std::optional<std::int32_t> h = FieldValue(fields.afterHours);
   std::optional<std::int32_t> m = FieldValue(fields.afterMinutes);

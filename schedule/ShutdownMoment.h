@@ -6,8 +6,8 @@
 
 namespace morvane {
 
-// After mode: `now` plus the hours and minutes in real time. At mode: the date and time of
-// the fields on the wall clock of `zone`.
+// After mode: `now` plus the hours and minutes in real time. At mode: the first time from `now`
+// on that the wall clock of `zone` reads the date and time of the fields.
 Instant ShutdownMoment(const ScheduleFields& fields, Instant now, const TimeZone& zone);
 
 }  // namespace morvane

@@ -18,7 +18,9 @@ ValidationFailure Wrong(std::string message, Field field) {
 // A pasted text that is not a number stops the check without a word.
 ValidationFailure Unreadable(Field field) { return {{}, field, Focus::BeforeMessage, true}; }
 
-std::optional<ValidationFailure> CheckAtMode(const ScheduleFields& f, LocalTime now, const LocaleFormats& formats) {
+std::optional<ValidationFailure> CheckAtMode(const ScheduleFields& f, Instant instant, const TimeZone& zone,
+                                             const LocaleFormats& formats) {
+  const LocalTime now = zone.toLocal(instant);
   if (f.atYear.empty()) return Empty("Please enter year number.", Field::AtYear);
   if (f.atMonth.empty()) return Empty("Please enter month number.", Field::AtMonth);
   if (f.atDay.empty()) return Empty("Please enter date number.", Field::AtDay);
@@ -48,8 +50,8 @@ std::optional<ValidationFailure> CheckAtMode(const ScheduleFields& f, LocalTime 
   if (!minute) return Unreadable(Field::AtMinute);
   if (*minute > 59) return Wrong("The value must be 0-59.", Field::AtMinute);
 
-  LocalTime moment = local_days{*date} + hours{*hour} + minutes{*minute};
-  if (now > moment) {
+  const LocalTime moment = local_days{*date} + hours{*hour} + minutes{*minute};
+  if (!zone.earliestShowing(moment, instant)) {
     return Wrong("The current time is " + FormatGeneralDateTime(now, formats) +
                      ", beyond the time you set. Please check it again.",
                  Field::AtHour);
@@ -73,8 +75,9 @@ std::optional<ValidationFailure> CheckAfterMode(const ScheduleFields& f) {
 
 }  // namespace
 
-std::optional<ValidationFailure> ValidateSchedule(const ScheduleFields& fields, LocalTime now, const LocaleFormats& formats) {
-  return ChecksAtMode(fields) ? CheckAtMode(fields, now, formats) : CheckAfterMode(fields);
+std::optional<ValidationFailure> ValidateSchedule(const ScheduleFields& fields, Instant now, const TimeZone& zone,
+                                                  const LocaleFormats& formats) {
+  return ChecksAtMode(fields) ? CheckAtMode(fields, now, zone, formats) : CheckAfterMode(fields);
 }
 
 }  // namespace morvane

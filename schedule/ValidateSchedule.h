@@ -17,6 +17,9 @@ struct ValidationFailure {
   bool silent = false;  // a pasted text that is no number: no message, Start simply goes no further
 };
 
-std::optional<ValidationFailure> ValidateSchedule(const ScheduleFields& fields, LocalTime now, const LocaleFormats& formats);
+// At mode: a date and time no showing of which lies at or after `now` on `zone`'s wall clock
+// is past.
+std::optional<ValidationFailure> ValidateSchedule(const ScheduleFields& fields, Instant now, const TimeZone& zone,
+                                                  const LocaleFormats& formats);
 
 }  // namespace morvane

@@ -134,19 +134,27 @@ std::string HeadlessSystem::textToAnsi(std::string_view text) {
   return bytes;
 }
 
-std::uint32_t HeadlessSystem::platformId() {
-  calls.push_back("PlatformId");
-  return platformId_;
+void HeadlessSystem::keepAwake(bool on) {
+  calls.push_back(on ? "KeepAwake on" : "KeepAwake off");
+  keptAwake = on;
 }
 
-SystemResult HeadlessSystem::enableShutdownPrivilege() {
-  calls.push_back("EnableShutdownPrivilege");
-  return privilegeRefusal ? SystemResult::Refused(*privilegeRefusal) : SystemResult{};
+void HeadlessSystem::wakeAt(Instant when) {
+  calls.push_back("WakeAt " + std::to_string(when.time_since_epoch().count()));
+  wake = when;
 }
 
-SystemResult HeadlessSystem::requestShutdown(std::uint32_t flags) {
-  calls.push_back("RequestShutdown " + std::to_string(flags));
-  return shutdownRefusal ? SystemResult::Refused(*shutdownRefusal) : SystemResult{};
+void HeadlessSystem::cancelWake() {
+  calls.push_back("CancelWake");
+  wake.reset();
+}
+
+SystemResult HeadlessSystem::powerOff() {
+  calls.push_back("PowerOff");
+  auto step = [](const std::optional<std::string>& refusal) {
+    return refusal ? SystemResult::Refused(*refusal) : SystemResult{};
+  };
+  return PowerOffResult(step(privilegeRefusal), step(shutdownRefusal));
 }
 
 }  // namespace morvane

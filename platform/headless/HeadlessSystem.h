@@ -48,9 +48,10 @@ class HeadlessSystem : public System {
   std::uint32_t processId() override { return processId_; }
   bool processRunning(std::uint32_t id) override { return id == processId_ || runningProcesses.count(id) != 0; }
 
-  std::uint32_t platformId() override;
-  SystemResult enableShutdownPrivilege() override;
-  SystemResult requestShutdown(std::uint32_t flags) override;
+  void keepAwake(bool on) override;
+  void wakeAt(Instant when) override;
+  void cancelWake() override;
+  SystemResult powerOff() override;
 
   // What the test sets.
   std::string commandLine_;
@@ -64,7 +65,6 @@ class HeadlessSystem : public System {
   std::string windowsDirectory_ = "C:\\windows";
   std::string localAppData_ = "C:\\users\\user\\AppData\\Local";
   std::string executableFolder_ = "C:\\Program Files\\Morvane";
-  std::uint32_t platformId_ = 2;
   // A step of switching off told to refuse, with the text the system would give.
   std::optional<std::string> privilegeRefusal;
   std::optional<std::string> shutdownRefusal;
@@ -83,9 +83,11 @@ class HeadlessSystem : public System {
   std::set<std::uint32_t> runningProcesses;  // besides this one
 
   // What the program did.
-  // Operating-system requests in order: "PlatformId", "EnableShutdownPrivilege",
-  // "RequestShutdown 13", "EndProcess", "ShellExecute open ...".
+  // Operating-system requests in order: "PowerOff", "EndProcess", "ShellExecute open ...",
+  // "KeepAwake on", "KeepAwake off", "WakeAt <seconds since 1970>", "CancelWake".
   std::vector<std::string> calls;
+  bool keptAwake = false;
+  std::optional<Instant> wake;  // the wake armed now
   bool ended = false;
   std::size_t lastReadLimit = 0;
 

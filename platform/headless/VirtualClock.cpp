@@ -12,7 +12,7 @@ using std::chrono::milliseconds;
 using std::chrono::seconds;
 
 VirtualClock::VirtualClock(LocalTime start, HeadlessTimeZone zone)
-    : zone_(zone), clockOffsetMs_(duration_cast<milliseconds>(zone_.toInstant(start).time_since_epoch()).count()) {}
+    : zone_(zone), clockOffsetMs_(duration_cast<milliseconds>(zone_.firstShowing(start).time_since_epoch()).count()) {}
 
 Instant VirtualClock::instant() const {
   std::int64_t ms = clockOffsetMs_ + elapsedMs_;

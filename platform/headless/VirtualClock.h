@@ -24,7 +24,7 @@ class VirtualClock {
   const HeadlessTimeZone& zone() const { return zone_; }
   // Moves the clock as a user setting the system clock would; timers are unaffected.
   void setInstant(Instant time);
-  void setWallClock(LocalTime time) { setInstant(zone_.toInstant(time)); }
+  void setWallClock(LocalTime time) { setInstant(zone_.firstShowing(time)); }
 
   // Runs every timer that falls due within the next ms milliseconds, in due order
   // (ties in the order the timers were armed), then leaves the clock at the end.

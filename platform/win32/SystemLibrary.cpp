@@ -29,18 +29,26 @@ std::wstring SystemFolder() {
 
 }  // namespace
 
+// Without the update, SetDllDirectoryW(L"") at least takes the current folder out of the
+// search; the executable's own folder stays in it, which is why LoadSystemLibrary names the
+// system folder's files by full path.
 void RestrictLibrarySearch() {
-  if (auto restrict = SetDefaultDllDirectoriesCall()) restrict(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (auto restrict = SetDefaultDllDirectoriesCall()) {
+    restrict(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  } else {
+    SetDllDirectoryW(L"");
+  }
 }
 
 HMODULE LoadSystemLibrary(const wchar_t* name) {
   if (HMODULE module = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return module;
   // Without the update the flag is refused as an invalid parameter; a full path then names
-  // the system folder's file directly.
+  // the system folder's file directly, and the altered search order looks for that library's
+  // own dependencies beside it, in the system folder, before the executable's.
   if (GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
   std::wstring folder = SystemFolder();
   if (folder.empty()) return nullptr;
-  return LoadLibraryW((folder + L"\\" + name).c_str());
+  return LoadLibraryExW((folder + L"\\" + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 }  // namespace morvane

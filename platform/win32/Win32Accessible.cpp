@@ -64,6 +64,9 @@ LONG RoleNumber(AccessibleRole role) {
 
 bool Pressable(AccessibleRole role) { return role == AccessibleRole::PushButton || role == AccessibleRole::RadioButton; }
 
+// What the toolkit would let input reach: not a control behind a modal dialog, hidden or disabled.
+bool Reachable(const Control& control) { return control.owner().toolkit().input().reachable(control); }
+
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 class ControlAccessible final : public IAccessible {
@@ -132,7 +135,7 @@ class ControlAccessible final : public IAccessible {
     standard.vt = VT_EMPTY;
     LONG bits = SUCCEEDED(standard_->get_accState(child, &standard)) && standard.vt == VT_I4 ? standard.lVal : 0;
     bits &= ~(STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_CHECKED);
-    if (!control->enabled()) bits |= STATE_SYSTEM_UNAVAILABLE;
+    if (!Reachable(*control)) bits |= STATE_SYSTEM_UNAVAILABLE;
     if (control->checked()) bits |= STATE_SYSTEM_CHECKED;
     if (control->accessibleRole() == AccessibleRole::StaticText) bits |= STATE_SYSTEM_READONLY;
     state->vt = VT_I4;
@@ -157,7 +160,7 @@ class ControlAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     const Control* control = IsSelf(child) ? this->control() : nullptr;
     if (!control || !Pressable(control->accessibleRole())) return standard_->accDoDefaultAction(child);
-    if (!control->enabled()) return E_FAIL;
+    if (!Reachable(*control)) return E_FAIL;
     return PostMessageW(hwnd_, kAccessibleDefaultAction, 0, 0) ? S_OK : E_FAIL;
   }
 

@@ -58,11 +58,9 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
       case WM_GETOBJECT:
         if (auto answer = AnswerGetObject(hwnd_, wParam, lParam)) return *answer;
         break;
-      case kAccessibleDefaultAction: {
-        Control* c = &control_;
-        dispatch([c] { c->hostClick(); });
+      case kAccessibleDefaultAction:
+        toolkit_.input().invoke(control_);
         return 0;
-      }
       default:
         break;
     }

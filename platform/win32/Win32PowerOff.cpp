@@ -40,11 +40,15 @@ std::string ErrorText(DWORD error) {
 
 SystemResult Refused(DWORD error) { return SystemResult::Refused(ErrorText(error)); }
 
-}  // namespace
+// Shut down, power off, and close programs without asking them; logged as a planned shutdown
+// for no particular reason, since the user set its time.
+constexpr UINT kForcedPowerOff = EWX_SHUTDOWN | EWX_FORCE | EWX_POWEROFF;
+static_assert(kForcedPowerOff == 13);
+constexpr DWORD kPlannedReason = SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_MINOR_OTHER | SHTDN_REASON_FLAG_PLANNED;
 
 // The version record and the privilege name keep their ANSI forms: neither carries text of the
 // user's, and the version record is the 148-byte layout above.
-std::uint32_t Win32System::platformId() {
+DWORD PlatformId() {
   OSVERSIONINFOA version{};
   version.dwOSVersionInfoSize = sizeof version;
   for (char& c : version.szCSDVersion) c = ' ';
@@ -54,7 +58,7 @@ std::uint32_t Win32System::platformId() {
 
 // AdjustTokenPrivileges succeeds even when it could not enable the privilege, and says so only
 // through ERROR_NOT_ALL_ASSIGNED, so the last error is read after a success as well.
-SystemResult Win32System::enableShutdownPrivilege() {
+SystemResult EnableShutdownPrivilege() {
   HANDLE token = nullptr;
   if (!OpenProcessToken(GetCurrentProcess(), kTokenAdjustPrivilegesOrQuery, &token)) return Refused(GetLastError());
 
@@ -79,9 +83,17 @@ SystemResult Win32System::enableShutdownPrivilege() {
   return result;
 }
 
-SystemResult Win32System::requestShutdown(std::uint32_t flags) {
-  if (!ExitWindowsEx(flags, 0)) return Refused(GetLastError());
-  return {};
+}  // namespace
+
+// The Windows 95 family has no privileges; every other platform asks for one. A refused
+// privilege is no reason to give up: the request is made all the same, and says for itself
+// whether it was granted.
+SystemResult Win32System::powerOff() {
+  SystemResult privilege;
+  if (PlatformId() != VER_PLATFORM_WIN32_WINDOWS) privilege = EnableShutdownPrivilege();
+  SystemResult request;
+  if (!ExitWindowsEx(kForcedPowerOff, kPlannedReason)) request = Refused(GetLastError());
+  return PowerOffResult(privilege, request);
 }
 
 }  // namespace morvane

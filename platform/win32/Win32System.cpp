@@ -41,6 +41,7 @@ Win32System::Win32System() = default;
 
 Win32System::~Win32System() {
   if (instanceMutex_) CloseHandle(instanceMutex_);
+  if (wakeTimer_) CloseHandle(wakeTimer_);
 }
 
 // The text after the program's own name, as Windows hands it over, less the blanks
@@ -58,9 +59,13 @@ std::string Win32System::commandLine() {
   return Narrow(p);
 }
 
+// A copy running elevated or as another user in the same session owns a mutex this process may
+// not open: that is another instance too.
 bool Win32System::claimSingleInstance() {
   instanceMutex_ = CreateMutexW(nullptr, FALSE, L"Local\\Morvane.SingleInstance");
-  return !(instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
+  const DWORD error = GetLastError();
+  if (!instanceMutex_) return error != ERROR_ACCESS_DENIED;
+  return error != ERROR_ALREADY_EXISTS;
 }
 
 // The screen in units of its dpi, as every screen position the program sees: the

@@ -40,14 +40,17 @@ class Win32System : public System {
   std::uint32_t processId() override;
   bool processRunning(std::uint32_t id) override;
 
-  // Win32PowerOff.cpp
-  std::uint32_t platformId() override;
-  SystemResult enableShutdownPrivilege() override;
-  SystemResult requestShutdown(std::uint32_t flags) override;
+  // Win32Wake.cpp
+  void keepAwake(bool on) override;
+  void wakeAt(Instant when) override;
+  void cancelWake() override;
+
+  SystemResult powerOff() override;  // Win32PowerOff.cpp
 
  private:
   Win32TimeZone timeZone_;
   HANDLE instanceMutex_ = nullptr;
+  HANDLE wakeTimer_ = nullptr;
 };
 
 }  // namespace morvane

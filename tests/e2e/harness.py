@@ -15,8 +15,9 @@ from wineprefix import BUILD, HERE, QUIET, WINE_ENV, copy_prefix, log, stop_pref
 TIMEOUT = float(os.environ.get("E2E_TIMEOUT", 15))
 POLL = 0.1  # never faster: a flood of short-lived X clients makes Wine starts fail
 LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
-RELAY_CALL = re.compile(r"^(?:[0-9a-f]+:)*Call (\w+)\.(ExitWindowsEx|OpenProcessToken|LookupPrivilegeValue[AW]|"
-                        r"AdjustTokenPrivileges|GetVersionEx[AW])(\(.*\)) ret=[0-9a-f]+\r?$", re.I | re.M)
+RELAY_CALL = re.compile(r"^(?:[0-9a-f]+:)*Call (\w+)\.(\w+)(\(.*\)) ret=[0-9a-f]+\r?$", re.I | re.M)
+SHUTDOWN_CALLS = ("ExitWindowsEx", "OpenProcessToken", "LookupPrivilegeValueA", "LookupPrivilegeValueW",
+                  "AdjustTokenPrivileges", "GetVersionExA", "GetVersionExW")
 _LIBC = ctypes.CDLL(None)
 
 
@@ -245,9 +246,11 @@ class Run:
     def kill(self):
         end(self.proc)
 
-    def relay_calls(self):
-        """The shutdown calls in order, such as "Call user32.ExitWindowsEx(0000000d,00000000)"."""
-        return [f"Call {m[1].lower()}.{m[2]}{m[3]}" for m in RELAY_CALL.finditer(self.err.read_text(errors="replace"))]
+    def relay_calls(self, names=SHUTDOWN_CALLS):
+        """The calls of those names in order (the shutdown calls unless told), such as
+        "Call user32.ExitWindowsEx(0000000d,80000000)"."""
+        return [f"Call {m[1].lower()}.{m[2]}{m[3]}" for m in RELAY_CALL.finditer(self.err.read_text(errors="replace"))
+                if m[2] in names]
 
 
 class Morvane:

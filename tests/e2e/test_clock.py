@@ -1,7 +1,8 @@
 """The program's own clock, faked: a one-minute countdown started 20 s before New York's clocks go
 back an hour powers off after one real minute, its line counting seconds straight through the
-change; a clock set two hours past the moment brings up the alert instead of switching off, and the
-alert's Stop cancels it."""
+change; in the second pass of the repeated hour a time later in that hour counts to its second
+showing, holding the system awake with a wake armed; a clock set two hours past the moment brings
+up the alert instead of switching off, and the alert's Stop cancels it."""
 import calendar
 import re
 import time
@@ -30,7 +31,23 @@ def test_after_mode_counts_real_time_across_the_autumn_change(morvane):
     assert re.fullmatch(r"Shutdown after (\d+) seconds\.", line or "") and int(line.split()[2]) < 40, line
     run.wait_exit(60)
     assert time.monotonic() - started >= 45, "the program ended before its minute was over"
-    assert run.relay_calls()[-1:] == ["Call user32.ExitWindowsEx(0000000d,00000000)"], run.relay_calls()
+    assert run.relay_calls()[-1:] == ["Call user32.ExitWindowsEx(0000000d,80000000)"], run.relay_calls()
+
+
+def test_in_the_repeated_hour_a_later_time_counts_to_its_second_showing(morvane):
+    # 1:10 EST, the second time New York's clocks read 1:10 that night.
+    (clock := morvane.folder / "clock-offset").write_text(f"{NEW_YORK_CLOCKS_GO_BACK + 600 - int(time.time()):+d}")
+    started = time.monotonic()
+    run = morvane.start("01:50:00", relay=True, env=fake_clock(clock, tz="America/New_York"))
+    line = morvane.wait("the countdown line", lambda: countdown_line(morvane.probe), 10)
+    assert line in ("Shutdown after 39 minutes.", "Shutdown after 40 minutes."), line
+    time.sleep(max(0.0, 20 - (time.monotonic() - started)))  # a duration: an alert would be up by now
+    assert ALERT not in morvane.display.geometries()
+    assert run.running() and not any("ExitWindowsEx" in call for call in run.relay_calls())
+    # Held awake (ES_CONTINUOUS | ES_SYSTEM_REQUIRED), and a wake armed with the resume flag set.
+    holds = run.relay_calls(("SetThreadExecutionState", "SetWaitableTimer"))
+    assert "Call kernel32.SetThreadExecutionState(80000001)" in holds, holds
+    assert any(re.fullmatch(r"Call kernel32\.SetWaitableTimer\((?:[0-9a-f]+,){5}00000001\)", c) for c in holds), holds
 
 
 def test_a_clock_set_past_the_moment_brings_up_the_alert_and_its_stop_cancels(morvane):

@@ -57,7 +57,7 @@ SHUTDOWN_CALLS = [  # in this order, each once
     r"Call advapi32\.OpenProcessToken\([0-9a-f]+,00000028,",
     r'Call advapi32\.LookupPrivilegeValueA\(.*"SeShutdownPrivilege"',
     r"Call advapi32\.AdjustTokenPrivileges\([0-9a-f]+,00000000,[0-9a-f]+,0000001c,",
-    r"Call user32\.ExitWindowsEx\(0000000d,00000000\)",
+    r"Call user32\.ExitWindowsEx\(0000000d,80000000\)",
 ]
 
 

@@ -213,7 +213,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                        in.line(13, "PM"), morvane::DateOrder::MonthDayYear};
 
   const bool atMode = f.mode == morvane::ScheduleMode::At;
-  const std::optional<ValidationFailure> got = morvane::ValidateSchedule(f, now, formats);
+  const std::optional<ValidationFailure> got = morvane::ValidateSchedule(f, OnUtc(now), morvane::HeadlessTimeZone{}, formats);
   const Outcome want = atMode ? AtMode(f, now) : AfterMode(f, now);
   if (got.has_value() != want.failure.has_value()) Fail(got ? "refused a good schedule" : "accepted a bad one", f, now);
   if (got) {

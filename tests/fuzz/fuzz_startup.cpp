@@ -30,7 +30,7 @@ void Check(bool ok, const char* what, std::string_view command) {
 }
 
 long PowerOffs(const HeadlessSystem& system) {
-  return std::count(system.calls.begin(), system.calls.end(), "RequestShutdown 13");
+  return std::count(system.calls.begin(), system.calls.end(), "PowerOff");
 }
 
 // Nothing is asked of the system once the process has ended.

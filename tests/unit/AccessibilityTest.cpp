@@ -5,6 +5,7 @@
 #include "ui/bar/MainBar.h"
 #include "ui/dialogs/CountdownAlert.h"
 #include "ui/dialogs/MessageDialog.h"
+#include "ui/dialogs/ShowMessage.h"
 
 namespace morvane {
 namespace {
@@ -62,6 +63,41 @@ TEST_F(Accessibility, TheCheckedModeWordIsTheBarsMode) {
   sys().files["C:\\windows\\morvane.dll"] = "22\r\n15\r\n1\r\n0\r\n 8421504 \r\n 0 \r\n";
   bar.unload();
   EXPECT_EQ(checkedWords(), "at");
+}
+
+// A reader's press is input like a click: it reaches nothing hidden, disabled or behind a modal
+// dialog, and what it cannot reach is told as unavailable.
+TEST_F(Accessibility, APressReachesWhatAClickWould) {
+  enum class Scene { Idle, Counting, MessageUp };
+  MainBar& bar = program->mainBar();
+  bar.show();
+  const struct { const char* what; Scene scene; Control& control; bool reachable; } rows[] = {
+      {"the at word, idle", Scene::Idle, bar.atWord, true},
+      {"the at word, hidden while counting", Scene::Counting, bar.atWord, false},
+      {"Quit, disabled while counting", Scene::Counting, bar.quitButton, false},
+      {"Quit, behind a message", Scene::MessageUp, bar.quitButton, false},
+      {"the at word, behind a message", Scene::MessageUp, bar.atWord, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    bar.selectAfterMode();
+    if (row.scene == Scene::Counting) bar.startOrStop();
+    bool reachable = !row.reachable;
+    auto press = [&] {
+      reachable = tk().input().reachable(row.control);
+      tk().input().invoke(row.control);
+    };
+    if (row.scene == Scene::MessageUp) {
+      tk().onNextModal([&](Window&) { press(); });
+      ShowMessage(*program, "Behind this message", 0);
+    } else {
+      press();
+    }
+    EXPECT_EQ(reachable, row.reachable);
+    EXPECT_EQ(bar.mode(), row.reachable ? ScheduleMode::At : ScheduleMode::After);
+    EXPECT_FALSE(sys().ended);
+    if (bar.countdownRunning()) bar.startOrStop();
+  }
 }
 
 }  // namespace

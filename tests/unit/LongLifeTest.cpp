@@ -32,7 +32,7 @@ class LongLife : public testing::ProgramTest {
   }
   Instant wall() { return p().clock.instant(); }
   void setWall(Instant t) { p().clock.setInstant(t); }
-  long shutdownRequests() { return std::count(sys().calls.begin(), sys().calls.end(), "RequestShutdown 13"); }
+  long shutdownRequests() { return std::count(sys().calls.begin(), sys().calls.end(), "PowerOff"); }
 
   // What the countdown line must read with s seconds left, worked out here on its own.
   static std::string LineFor(std::int64_t s) {

@@ -32,7 +32,7 @@ class PowerOff : public testing::ProgramTest {
     sys().commandLine_ = commandLine;
     StartUp(*program);
   }
-  long requests() { return std::count(sys().calls.begin(), sys().calls.end(), "RequestShutdown 13"); }
+  long requests() { return std::count(sys().calls.begin(), sys().calls.end(), "PowerOff"); }
   std::vector<std::string> messages() const {
     std::vector<std::string> texts;
     for (auto& m : platform->tk().modalsShown()) texts.push_back(m.visibleTexts.empty() ? "" : m.visibleTexts[0]);
@@ -82,6 +82,26 @@ INSTANTIATE_TEST_SUITE_P(
         // 1:30 is shown twice in autumn: the first showing, an hour after 0:30.
         ChangeCase{"AtModeTimeTheClocksShowTwice", At(2027, 11, 7, 0, 30, 0), "\"2027-11-07 01:30\"", 3600}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Each Start holds the system awake and arms a wake 20 s before its own moment; Stop lets go of both.
+TEST_F(PowerOff, ACountdownKeepsTheSystemAwakeAndArmsAWake) {
+  run("00:05");
+  MainBar& bar = program->mainBar();
+  ASSERT_TRUE(bar.countdownRunning());
+  EXPECT_TRUE(sys().keptAwake);
+  EXPECT_EQ(sys().wake, bar.moment - seconds{20});
+  EXPECT_EQ(bar.moment, p().clock.instant() + minutes{5});
+
+  bar.startOrStop();
+  EXPECT_FALSE(sys().keptAwake);
+  EXPECT_FALSE(sys().wake);
+
+  advance(60'000);
+  bar.afterMinutes.setText("2");
+  bar.startOrStop();
+  EXPECT_TRUE(sys().keptAwake);
+  EXPECT_EQ(sys().wake, p().clock.instant() + minutes{2} - seconds{20});
+}
 
 // A clock set two hours forward during a countdown: the next tick brings up the alert with a
 // full count instead of switching off, and its Stop ends the countdown with nothing requested.
@@ -150,8 +170,10 @@ TEST_P(Refused, IsToldAndTheBarStaysOrTheCommandLineEnds) {
   EXPECT_EQ(messages(), std::vector<std::string>{c.message});
   EXPECT_FALSE(tickingBehindTheMessage);
   EXPECT_FALSE(endedBeforeTheMessageClosed);
-  EXPECT_EQ(requests(), c.shutdownRefusal ? 1 : 0);
+  EXPECT_EQ(requests(), 1);
   EXPECT_FALSE(settingsFile().empty());
+  EXPECT_FALSE(sys().keptAwake);
+  EXPECT_FALSE(sys().wake);
   if (c.from == From::CommandLine) {
     EXPECT_TRUE(sys().ended);
     EXPECT_EQ(sys().calls.back(), "EndProcess");
@@ -176,14 +198,16 @@ const std::string kNotHeld = "A required privilege is not held by the client.";
 INSTANTIATE_TEST_SUITE_P(
     Steps, Refused,
     ::testing::Values(
-        RefusalCase{"TokenFromTheCountdown", From::CountdownTick, kAccessDenied, {},
-                    "Morvane could not switch the computer off: " + kAccessDenied},
-        RefusalCase{"PrivilegeFromRunNow", From::RunNow, kNotAllAssigned, {},
+        RefusalCase{"BothFromTheCountdown", From::CountdownTick, kAccessDenied, kNotHeld,
+                    "Morvane could not switch the computer off: " + kNotHeld +
+                        " The shutdown privilege was refused as well: " + kAccessDenied},
+        RefusalCase{"RequestFromRunNow", From::RunNow, {}, kNotAllAssigned,
                     "Morvane could not switch the computer off: " + kNotAllAssigned},
         RefusalCase{"RequestFromTheCountdown", From::CountdownTick, {}, kNotHeld,
                     "Morvane could not switch the computer off: " + kNotHeld},
-        RefusalCase{"TokenFromTheCommandLine", From::CommandLine, kAccessDenied, {},
-                    "Morvane could not switch the computer off: " + kAccessDenied},
+        RefusalCase{"BothFromTheCommandLine", From::CommandLine, kAccessDenied, kNotHeld,
+                    "Morvane could not switch the computer off: " + kNotHeld +
+                        " The shutdown privilege was refused as well: " + kAccessDenied},
         RefusalCase{"RequestFromTheCommandLine", From::CommandLine, {}, kNotHeld,
                     "Morvane could not switch the computer off: " + kNotHeld}),
     [](const auto& info) { return std::string(info.param.name); });

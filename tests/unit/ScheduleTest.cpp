@@ -35,11 +35,16 @@ struct Row {
   Focus focus = kBefore;
 };
 
+// The check on a clock that keeps UTC, so that a reading is its own instant.
+std::optional<ValidationFailure> Validate(const ScheduleFields& f, LocalTime now, const LocaleFormats& formats = {}) {
+  return ValidateSchedule(f, Instant{now.time_since_epoch()}, HeadlessTimeZone{}, formats);
+}
+
 void CheckTable(const std::vector<Row>& rows, LocalTime now = kNow, const LocaleFormats& formats = {}) {
   for (const Row& r : rows) {
     const ScheduleFields& f = r.fields;
     SCOPED_TRACE(f.atYear + "-" + f.atMonth + "-" + f.atDay + " " + f.atHour + ":" + f.atMinute + " / " + f.afterHours + ":" + f.afterMinutes);
-    std::optional<ValidationFailure> got = ValidateSchedule(f, now, formats);
+    std::optional<ValidationFailure> got = Validate(f, now, formats);
     if (r.message.empty()) {
       EXPECT_FALSE(got) << got->message;
       continue;
@@ -123,7 +128,7 @@ TEST(Validation, PastedTextThatIsNoNumberStopsSilently) {
                                   AtMode("2026", "5", "-1", "21", "0"), AtMode("2026", "5", "15", "+1", "0"),
                                   AtMode("2026", "5", "15", "21", "0x"), AfterMode("1.5", "0"),
                                   AfterMode("1", std::string(30, '9'))}) {
-    std::optional<ValidationFailure> got = ValidateSchedule(f, kNow, {});
+    std::optional<ValidationFailure> got = Validate(f, kNow);
     ASSERT_TRUE(got);
     EXPECT_TRUE(got->silent);
     EXPECT_EQ(got->message, "");
@@ -156,7 +161,7 @@ TEST(ShutdownMoment, AfterModeAddsRealTime) {
       {kSydney, At(2027, 4, 4, 2, 30, 0), "0", "45", At(2027, 4, 4, 2, 15, 0)},  // from the first 2:30
   };
   for (const auto& r : rows) {
-    const Instant moment = ShutdownMoment(AfterMode(r.h, r.m), r.zone.toInstant(r.start), r.zone);
+    const Instant moment = ShutdownMoment(AfterMode(r.h, r.m), r.zone.firstShowing(r.start), r.zone);
     EXPECT_EQ(r.zone.toLocal(moment), r.reads) << r.h << ":" << r.m;
   }
 }
@@ -185,13 +190,53 @@ TEST(ShutdownMoment, AtModeIsTheWallClockTimeInTheZone) {
   }
 }
 
+// A reading means the next time the wall clock shows it: in the second pass of the hour the
+// clocks repeat, the first pass is over; in the first pass, a reading already gone comes round
+// once more. Start refuses a reading that will not come again, and counts to the one it takes.
+TEST(ShutdownMoment, AReadingIsItsNextShowing) {
+  const struct { const HeadlessTimeZone& zone; Instant now; LocalTime reading; std::optional<Instant> moment; } rows[] = {
+      // New York, 7 November 2027: 1:00 to 1:59 is read from 5:00 UTC and again from 6:00 UTC.
+      {kNewYork, Utc(2027, 11, 7, 5, 10), At(2027, 11, 7, 1, 50), Utc(2027, 11, 7, 5, 50)},
+      {kNewYork, Utc(2027, 11, 7, 5, 10), At(2027, 11, 7, 1, 5), Utc(2027, 11, 7, 6, 5)},
+      {kNewYork, Utc(2027, 11, 7, 6, 10), At(2027, 11, 7, 1, 50), Utc(2027, 11, 7, 6, 50)},
+      {kNewYork, Utc(2027, 11, 7, 6, 10), At(2027, 11, 7, 1, 5), std::nullopt},
+      {kNewYork, Utc(2027, 11, 7, 6, 10), At(2027, 11, 7, 0, 30), std::nullopt},
+      {kNewYork, Utc(2027, 11, 7, 6, 10), At(2027, 11, 7, 2, 0), Utc(2027, 11, 7, 7, 0)},
+      // New York, 14 March 2027: 2:00 to 2:59 is skipped; the clocks land on 3:00 at 7:00 UTC.
+      {kNewYork, Utc(2027, 3, 14, 6, 30), At(2027, 3, 14, 2, 30), Utc(2027, 3, 14, 7, 0)},
+      {kNewYork, Utc(2027, 3, 14, 7, 0), At(2027, 3, 14, 2, 30), Utc(2027, 3, 14, 7, 0)},
+      {kNewYork, Utc(2027, 3, 14, 7, 0, 1), At(2027, 3, 14, 2, 30), std::nullopt},
+      // Sydney, 4 April 2027: 2:00 to 2:59 is read from 15:00 UTC the day before and again from 16:00.
+      {kSydney, Utc(2027, 4, 3, 15, 10), At(2027, 4, 4, 2, 5), Utc(2027, 4, 3, 16, 5)},
+      {kSydney, Utc(2027, 4, 3, 16, 10), At(2027, 4, 4, 2, 50), Utc(2027, 4, 3, 16, 50)},
+      {kSydney, Utc(2027, 4, 3, 16, 10), At(2027, 4, 4, 2, 5), std::nullopt},
+      // Sydney, 3 October 2027: 2:00 to 2:59 is skipped; the clocks land on 3:00 at 16:00 UTC.
+      {kSydney, Utc(2027, 10, 2, 15, 30), At(2027, 10, 3, 2, 30), Utc(2027, 10, 2, 16, 0)},
+  };
+  for (const auto& r : rows) {
+    const year_month_day date{floor<days>(r.reading)};
+    const hh_mm_ss time{r.reading - floor<days>(r.reading)};
+    const ScheduleFields f = AtMode(std::to_string(int(date.year())), std::to_string(unsigned(date.month())),
+                                    std::to_string(unsigned(date.day())), std::to_string(time.hours().count()),
+                                    std::to_string(time.minutes().count()));
+    SCOPED_TRACE(f.atMonth + "-" + f.atDay + " " + f.atHour + ":" + f.atMinute + " at " +
+                 std::to_string(r.now.time_since_epoch().count()));
+    EXPECT_EQ(r.zone.earliestShowing(r.reading, r.now), r.moment);
+    EXPECT_EQ(ValidateSchedule(f, r.now, r.zone, {}).has_value(), !r.moment);
+    if (r.moment) {
+      EXPECT_EQ(ShutdownMoment(f, r.now, r.zone), *r.moment);
+    }
+  }
+}
+
 // The check and the moment read a short year the same way, so the accepted year is the one counted to.
 TEST(ShutdownMoment, AtModeMomentAndTheYearReading) {
   const struct { const char* text; int year; } rows[] = {{"26", 2026}, {"7", 2007}, {"99", 2099}, {"2030", 2030}, {"150", 150}};
   for (const auto& r : rows) {
     ScheduleFields f = AtMode(r.text, "06", "1", "22", "30");
-    EXPECT_EQ(ShutdownMoment(f, kNowInstant, kUtc), Utc(r.year, 6, 1, 22, 30, 0)) << r.text;
-    EXPECT_EQ(ValidateSchedule(f, kNow, {}).has_value(), r.year < 2026) << r.text;
+    const Instant moment = r.year < 2026 ? kNowInstant : Utc(r.year, 6, 1, 22, 30, 0);  // a past one is refused
+    EXPECT_EQ(ShutdownMoment(f, kNowInstant, kUtc), moment) << r.text;
+    EXPECT_EQ(Validate(f, kNow).has_value(), r.year < 2026) << r.text;
   }
 }
 

@@ -1,4 +1,5 @@
-// The power-off request: the steps asked of the system by platform, and where a refusal stops them.
+// The power-off request: a refused privilege does not stop the request, and a refused request
+// says why, in the words of each step the system refused.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -12,32 +13,31 @@
 namespace morvane {
 namespace {
 
-TEST(ShutdownAction, StepsByPlatformAndTheFirstRefusalEndsThem) {
+TEST(ShutdownAction, TheRequestIsAlwaysMadeAndARefusalSaysWhy) {
   using Calls = std::vector<std::string>;
+  const std::string kNotHeld = "A required privilege is not held by the client.";
+  const std::string kInProgress = "A system shutdown is in progress.";
   const struct {
-    std::uint32_t platformId;
     std::optional<std::string> privilegeRefusal, shutdownRefusal;
-    Calls calls;
     std::optional<std::string> refusal;
   } rows[] = {
-      {1, {}, {}, {"PlatformId", "RequestShutdown 13", "EndProcess"}, {}},
-      {2, {}, {}, {"PlatformId", "EnableShutdownPrivilege", "RequestShutdown 13", "EndProcess"}, {}},
-      {0, {}, {}, {"PlatformId", "EnableShutdownPrivilege", "RequestShutdown 13", "EndProcess"}, {}},
-      {2, "Access is denied.", {}, {"PlatformId", "EnableShutdownPrivilege"}, "Access is denied."},
-      {2, {}, "A system shutdown is in progress.", {"PlatformId", "EnableShutdownPrivilege", "RequestShutdown 13"},
-       "A system shutdown is in progress."},
-      {1, "never asked", "Access is denied.", {"PlatformId", "RequestShutdown 13"}, "Access is denied."},
+      {{}, {}, {}},
+      {kNotHeld, {}, {}},
+      {{}, kInProgress, kInProgress},
+      {"Access is denied.", kNotHeld, kNotHeld + " The shutdown privilege was refused as well: Access is denied."},
+      {"", kInProgress, kInProgress},
+      {"Access is denied.", "", "Access is denied."},
   };
   for (const auto& r : rows) {
     VirtualClock clock{std::chrono::local_days{std::chrono::year{2026} / 5 / 14}};
     HeadlessSystem system{clock};
-    system.platformId_ = r.platformId;
     system.privilegeRefusal = r.privilegeRefusal;
     system.shutdownRefusal = r.shutdownRefusal;
 
     const SystemResult result = RequestPowerOff(system);
-    SCOPED_TRACE(r.platformId);
-    EXPECT_EQ(system.calls, r.calls);
+    SCOPED_TRACE(r.privilegeRefusal.value_or("-") + " / " + r.shutdownRefusal.value_or("-"));
+    const std::vector<std::string> calls = r.refusal ? Calls{"PowerOff"} : Calls{"PowerOff", "EndProcess"};
+    EXPECT_EQ(system.calls, calls);
     EXPECT_EQ(result.done, !r.refusal);
     EXPECT_EQ(system.ended, !r.refusal);
     EXPECT_EQ(result.errorText, r.refusal.value_or(""));

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include "app/Startup.h"
 #include "tests/unit/ProgramFixture.h"
@@ -26,8 +27,12 @@ class Start : public testing::ProgramTest {
   bool called(const std::string& call) { return std::count(sys().calls.begin(), sys().calls.end(), call) > 0; }
 };
 
+const std::string kLeftover = "C:\\windows\\morvane.dll.4242.new";  // a save cut short by an ended process
+
 TEST_F(Start, EmptyShowsTheSplashWhichOpensTheBar) {
+  sys().files[kLeftover] = "21";
   run("");
+  EXPECT_FALSE(sys().files.count(kLeftover)) << "the one instance tidies what an earlier run left";
   ASSERT_NE(program->existingAboutWindow(), nullptr);
   EXPECT_TRUE(program->existingAboutWindow()->visible());
   EXPECT_EQ(program->existingMainBar(), nullptr);
@@ -40,19 +45,20 @@ TEST_F(Start, EmptyShowsTheSplashWhichOpensTheBar) {
 
 TEST_F(Start, ASecondInstanceOnlyTellsWhereTheFirstIs) {
   sys().anotherInstance_ = true;
+  sys().files[kLeftover] = "21";
   run("shutdown");
   EXPECT_EQ(messages(), (std::vector<std::string>{
                             "Morvane is running... Move your mouse to the top of screen, you will see it."}));
   EXPECT_TRUE(sys().ended);
-  EXPECT_FALSE(called("RequestShutdown 13"));
+  EXPECT_FALSE(called("PowerOff"));
   EXPECT_EQ(program->existingMainBar(), nullptr);
-  EXPECT_TRUE(sys().files.empty()) << "nothing read or written";
+  EXPECT_EQ(sys().files, (std::map<std::string, std::string>{{kLeftover, "21"}})) << "nothing touched";
 }
 
 TEST_F(Start, ShutdownInAnyCaseSavesTheInitialScheduleAndPowersOff) {
   run("ShutDown");
   EXPECT_EQ(settingsFile(), "21\r\n0\r\n1\r\n0\r\n 0 \r\n 8421504 \r\n");
-  EXPECT_TRUE(called("RequestShutdown 13"));
+  EXPECT_TRUE(called("PowerOff"));
   EXPECT_TRUE(sys().ended);
 }
 

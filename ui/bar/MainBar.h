@@ -50,8 +50,8 @@ class MainBar : public Window {
   void quit();
 
   // The schedule and its countdown.
-  bool validateFields();
-  void fixMoment();
+  bool validateFields(Instant now);
+  void fixMoment(Instant now);
   void stopCountdown();
   void countdownTick();
   Instant moment{};
@@ -82,6 +82,8 @@ class MainBar : public Window {
 
  private:
   void start();
+  void holdMoment();
+  void releaseMoment();
   void wireFields();
   void fieldKeyPress(Control& field, Control* successor, int& keyAscii);
   void fieldKeyUp(Control& field, Control& successor, int keyCode);

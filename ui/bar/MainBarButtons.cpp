@@ -35,6 +35,7 @@ void MainBar::openHomePage() {
 
 void MainBar::quit() {
   SkipOnError([&] { SaveSettings(program_); });
+  SkipOnError([&] { releaseMoment(); });
   SkipOnError([&] { unload(); });
   SkipOnError([&] { program_.system().endProcess(); });
 }

@@ -13,8 +13,9 @@ namespace morvane {
 
 // The failure of the first check that fails is shown in the message dialog, with the
 // focus moved before the message or, with the field's text selected, after it.
-bool MainBar::validateFields() {
-  auto failure = morvane::ValidateSchedule(fields(), program_.system().now(), program_.system().localeFormats());
+bool MainBar::validateFields(Instant now) {
+  System& system = program_.system();
+  auto failure = morvane::ValidateSchedule(fields(), now, system.timeZone(), system.localeFormats());
   if (!failure) return true;
   Control& target = field(failure->field);
   if (failure->focus == ValidationFailure::Focus::BeforeMessage) {
@@ -28,25 +29,40 @@ bool MainBar::validateFields() {
   return false;
 }
 
-void MainBar::fixMoment() {
-  System& system = program_.system();
-  moment = morvane::ShutdownMoment(fields(), system.currentInstant(), system.timeZone());
-}
+void MainBar::fixMoment(Instant now) { moment = morvane::ShutdownMoment(fields(), now, program_.system().timeZone()); }
 
+// The fields are checked, and the moment fixed, against one reading of the clock.
 void MainBar::start() {
-  if (!validateFields()) return;
+  const Instant now = program_.system().currentInstant();
+  if (!validateFields(now)) return;
   SkipOnError([&] { SaveSettings(program_); });
   counting_ = true;
   SkipOnError([&] { countdownLine.setText(kCountdownIdleText); });
   SkipOnError([&] { showCountdownState(); });
-  SkipOnError([&] { fixMoment(); });
+  SkipOnError([&] { fixMoment(now); });
+  SkipOnError([&] { holdMoment(); });
   SkipOnError([&] { countdownTimer.setEnabled(true); });
 }
 
 void MainBar::stopCountdown() {
   countdownTimer.setEnabled(false);
   counting_ = false;
+  releaseMoment();
   showCountdownState();
+}
+
+// While a countdown runs the system stays awake, and a sleep the user chooses ends early
+// enough for the whole alert to show before the moment.
+void MainBar::holdMoment() {
+  System& system = program_.system();
+  system.keepAwake(true);
+  system.wakeAt(moment - kWakeBeforeMoment);
+}
+
+void MainBar::releaseMoment() {
+  System& system = program_.system();
+  system.cancelWake();
+  system.keepAwake(false);
 }
 
 // Each step of the tick is skipped on error and the next one runs. The tick compares instants,

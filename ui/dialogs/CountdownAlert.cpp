@@ -37,12 +37,13 @@ CountdownAlert::CountdownAlert(Program& program)
   MouseMove = [this](int& button, int& shift, float& x, float& y) { dragAlert(button, shift, x, y); };
   runNowButton.ButtonClick = [this] { runNow(); };
   stopButton.ButtonClick = [this] { stop(); };
-  // Window keys, named in the buttons' tooltips: a keyboard alone can stop the shutdown.
-  runNowButton.setTooltip("Shut down now (Alt+R)");
+  // Window keys, named in the buttons' tooltips: a keyboard alone can stop the shutdown. No
+  // key runs it: the alert comes up in front of whatever the user is typing into, and a chord
+  // meant for another program must not switch the computer off.
+  runNowButton.setTooltip("Shut down now");
   stopButton.setTooltip("Stop the countdown (Esc or Alt+S)");
   addKey(kKeyEscape, false, [this] { stop(); });
   addKey('S', true, [this] { stop(); });
-  addKey('R', true, [this] { runNow(); });
 }
 
 void CountdownAlert::onLoad() { makeTopmost(); }
