@@ -13,6 +13,7 @@ class HeadlessPlatform : public Platform {
  public:
   // The wall clock of `zone` reads `start`; without a zone, local time is UTC all year.
   explicit HeadlessPlatform(LocalTime start, HeadlessTimeZone zone = {});
+  ~HeadlessPlatform() override;
   System& system() override { return system_; }
   Toolkit& toolkit() override { return toolkit_; }
 

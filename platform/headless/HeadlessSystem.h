@@ -86,6 +86,7 @@ class HeadlessSystem : public System {
   // Operating-system requests in order: "PowerOff", "EndProcess", "ShellExecute open ...",
   // "KeepAwake on", "KeepAwake off", "WakeAt <seconds since 1970>", "CancelWake".
   std::vector<std::string> calls;
+  std::vector<std::string> skippedSteps;  // the traces of steps skipped on error
   bool keptAwake = false;
   std::optional<Instant> wake;  // the wake armed now
   bool ended = false;

@@ -1,7 +1,9 @@
 // The Win32 backend as the program's platform.
 #include <windows.h>
 
+#include "platform/SkipOnError.h"
 #include "platform/platform.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Win32System.h"
 #include "platform/win32/Win32Toolkit.h"
@@ -23,9 +25,11 @@ class Win32Platform : public Platform {
 
 }  // namespace
 
-// Before anything else can load a library, the search is limited to the system folder.
+// Before anything else can load a library, the search is limited to the system folder. A step
+// skipped on error is told to whatever debugger listens.
 std::unique_ptr<Platform> CreatePlatform() {
   RestrictLibrarySearch();
+  SetSkippedStepSink([](std::string_view trace) { OutputDebugStringW((Widen(trace) + L"\n").c_str()); });
   return std::make_unique<Win32Platform>();
 }
 

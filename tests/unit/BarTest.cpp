@@ -2,6 +2,9 @@
 // command buttons, driven as a user would.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "platform/SkipOnError.h"
 #include "tests/unit/ProgramFixture.h"
 #include "ui/bar/BarSettings.h"
 #include "ui/dialogs/ShowMessage.h"
@@ -449,6 +452,15 @@ TEST_F(Bar, ClosingTheBarFromTheSystemIsQuitAndRefusedDuringACountdown) {
   f.startOrStop();
   f.hostCloseRequested();
   EXPECT_TRUE(sys().ended);
+}
+
+// A step that fails is skipped and leaves a trace of where and why.
+TEST_F(Bar, AFailingStepIsSkippedWithATrace) {
+  stepsMaySkip = true;
+  SkipOnError([] { throw std::runtime_error("the disk is full"); });
+  ASSERT_EQ(sys().skippedSteps.size(), 1u);
+  EXPECT_TRUE(sys().skippedSteps[0].starts_with("Morvane skipped a step (BarTest.cpp:")) << sys().skippedSteps[0];
+  EXPECT_TRUE(sys().skippedSteps[0].ends_with("): the disk is full")) << sys().skippedSteps[0];
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <chrono>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "ui/Program.h"
@@ -21,6 +23,12 @@ class ProgramTest : public ::testing::Test {
   explicit ProgramTest(LocalTime start = At(2026, 12, 7, 10, 0, 0), HeadlessTimeZone zone = {})
       : platform(std::make_unique<HeadlessPlatform>(start, zone)), program(std::make_unique<Program>(*platform)) {}
 
+  // A normal run skips no step; a test that makes a step fail says so.
+  void TearDown() override {
+    if (stepsMaySkip) return;
+    EXPECT_EQ(sys().skippedSteps, std::vector<std::string>{}) << "steps skipped on error";
+  }
+
   HeadlessPlatform& p() { return *platform; }
   HeadlessToolkit& tk() { return platform->tk(); }
   HeadlessSystem& sys() { return platform->sys(); }
@@ -30,6 +38,7 @@ class ProgramTest : public ::testing::Test {
 
   std::unique_ptr<HeadlessPlatform> platform;
   std::unique_ptr<Program> program;
+  bool stepsMaySkip = false;
 };
 
 }  // namespace morvane::testing
