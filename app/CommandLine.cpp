@@ -2,7 +2,7 @@
 // and time-of-day forms check only the shape, the ranges are Start's business.
 #include "app/CommandLine.h"
 
-#include "app/DateConversion.h"
+#include "platform/DateConversion.h"
 
 namespace morvane {
 
@@ -17,14 +17,6 @@ bool HasClockShape(std::string_view text) {
 }
 
 }  // namespace
-
-std::string LowerCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
 
 CommandLineForm ParseCommandLine(std::string_view loweredText, const DateTimeConversion& convert) {
   using Kind = CommandLineForm::Kind;

@@ -6,11 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/AsciiText.h"
+
 #include "platform/system.h"
 
 namespace morvane {
 
-std::string LowerCase(std::string_view text);  // ASCII letters only
 // The text without one pair of double quotes around all of it, as a shell adds them around
 // an argument with a space ("2026-12-24 18:00"); any other text comes back unchanged.
 std::string_view Unquoted(std::string_view text);

@@ -2,7 +2,7 @@
 // Start and the moment neither shortens nor lengthens the wait.
 #include "schedule/ShutdownMoment.h"
 
-#include "schedule/FieldReading.h"
+#include "platform/FieldReading.h"
 
 namespace morvane {
 

@@ -1,7 +1,7 @@
 // The two check tables, run in their fixed order; the first failing step is the answer.
 #include "schedule/ValidateSchedule.h"
 
-#include "schedule/FieldReading.h"
+#include "platform/FieldReading.h"
 #include "schedule/LocaleText.h"
 
 namespace morvane {

@@ -3,6 +3,8 @@
 // takes its place. The four field lines are kept in the system's ANSI code page.
 #include "settings/SettingsFile.h"
 
+#include "platform/AsciiText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -22,12 +24,6 @@ constexpr std::string_view kSharedTemporaryName = "morvane.dll.new";
 std::string UserSettingsFolder(System& system) {
   std::string base = system.localAppDataDirectory();
   return base.empty() ? std::string() : base + "\\Morvane";
-}
-
-std::string LowerCase(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
 }
 
 // The process id in a name "morvane.dll.<id>.new", compared without regard to case as the

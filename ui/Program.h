@@ -37,8 +37,6 @@ class Program {
 
   // True while the main window is the active window, as its last activation said.
   bool barActive = false;
-  // Reply code of the last message dialog closed by a reply button.
-  std::int32_t messageReply = 0;
 
  private:
   struct Slots;

@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "app/DateConversion.h"
+#include "platform/DateConversion.h"
 #include "platform/headless/VirtualClock.h"
 
 namespace morvane {

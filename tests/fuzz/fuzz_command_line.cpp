@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "app/CommandLine.h"
-#include "app/DateConversion.h"
-#include "schedule/FieldReading.h"
+#include "platform/DateConversion.h"
+#include "platform/FieldReading.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "platform/headless/HeadlessTimeZone.h"
 #include "schedule/Countdown.h"
-#include "schedule/FieldReading.h"
+#include "platform/FieldReading.h"
 #include "schedule/ShutdownMoment.h"
 #include "schedule/ValidateSchedule.h"
 

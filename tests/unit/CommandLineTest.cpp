@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/DateConversion.h"
+#include "platform/DateConversion.h"
 #include "platform/AutomationDate.h"
 
 namespace morvane {

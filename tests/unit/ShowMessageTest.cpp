@@ -13,7 +13,6 @@
 namespace morvane {
 namespace {
 
-constexpr std::int32_t kStale = 12345;
 constexpr int kEscape = 27;
 constexpr int kTab = 9;
 
@@ -50,13 +49,12 @@ class ShowMessageReply : public testing::ProgramTest, public ::testing::WithPara
 
 TEST_P(ShowMessageReply, EachWayOfClosingGivesItsReply) {
   const ReplyCase& c = GetParam();
-  program->messageReply = kStale;
   bool closedByTheAct = false;
   std::int32_t replyAtClose = 0;
   tk().onNextModal([&](Window& w) {
     Perform(tk(), Box(w), c.act);
     closedByTheAct = !w.loaded();
-    replyAtClose = program->messageReply;
+    replyAtClose = Box(w).reply();
   });
 
   EXPECT_EQ(ShowMessage(*program, "Go on?", c.style), c.reply);

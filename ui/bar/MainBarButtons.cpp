@@ -22,11 +22,7 @@ void MainBar::openHelp() {
 }
 
 void MainBar::showAbout() {
-  SkipOnError([&] {
-    AboutWindow& about = program_.aboutWindow();
-    about.show();
-    about.splashTimer.setEnabled(false);
-  });
+  SkipOnError([&] { program_.aboutWindow().showAsAbout(); });
 }
 
 void MainBar::openHomePage() {

@@ -77,11 +77,7 @@ void MainBar::countdownTick() {
     return;
   }
   if (tick.alertNumber) {
-    SkipOnError([&] {
-      CountdownAlert& alert = program_.countdownAlert();
-      alert.secondsLeft.setText(std::to_string(*tick.alertNumber));
-      if (!alert.visible()) alert.show();
-    });
+    SkipOnError([&] { program_.countdownAlert().showSecondsLeft(*tick.alertNumber); });
   }
   SkipOnError([&] { countdownLine.setText(tick.line); });
 }

@@ -17,6 +17,11 @@ AboutWindow::AboutWindow(Program& program)
   Click = [this] { clicked(); };
 }
 
+void AboutWindow::showAsAbout() {
+  show();
+  splashTimer.setEnabled(false);
+}
+
 void AboutWindow::closeSplash() {
   program_.mainBar().show();
   unload();

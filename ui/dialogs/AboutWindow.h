@@ -17,10 +17,12 @@ class AboutWindow : public Window {
   explicit AboutWindow(Program& program);
 
   void onLoad() override {}
+  // Shown from the bar, it is the about box and no splash: it stays until clicked.
+  void showAsAbout();
   void closeSplash();
   void clicked();
 
-  // Runs from creation; the main window's AboutWindow button disables it.
+  // Runs from creation: the window is the splash until shown as the about box.
   Timer splashTimer;
 
  private:

@@ -1,6 +1,8 @@
 // The alert window's layout and handlers; the countdown that fills it lives in the main window.
 #include "ui/dialogs/CountdownAlert.h"
 
+#include <string>
+
 #include "platform/Keys.h"
 #include "ui/PowerOff.h"
 #include "ui/Program.h"
@@ -47,6 +49,11 @@ CountdownAlert::CountdownAlert(Program& program)
 }
 
 void CountdownAlert::onLoad() { makeTopmost(); }
+
+void CountdownAlert::showSecondsLeft(std::int64_t seconds) {
+  secondsLeft.setText(std::to_string(seconds));
+  if (!visible()) show();
+}
 
 void CountdownAlert::dragAlert(int& button, int&, float&, float&) {
   if (button == kLeftButton) beginSystemDrag();

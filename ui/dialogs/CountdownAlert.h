@@ -1,6 +1,8 @@
 // The countdown alert window: the seconds left in large digits, "Run Now" and "Stop".
 #pragma once
 
+#include <cstdint>
+
 #include "platform/Window.h"
 #include "ui/button/SkinButton.h"
 
@@ -15,11 +17,12 @@ class CountdownAlert : public Window {
   explicit CountdownAlert(Program& program);
 
   void onLoad() override;
+  // The seconds left in large digits; the window comes up if it is not up yet.
+  void showSecondsLeft(std::int64_t seconds);
   void dragAlert(int& button, int& shift, float& x, float& y);
   void runNow();
   void stop();
 
-  // The countdown writes the seconds left into secondsLeft's caption.
   Control secondsLeft;
   SkinButton runNowButton;
   SkinButton stopButton;

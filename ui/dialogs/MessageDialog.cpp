@@ -59,8 +59,7 @@ void MessageDialog::hostCloseRequested() {
 }
 
 void MessageDialog::Reply(std::int32_t code) {
-  program_.messageReply = code;
-  replied_ = true;
+  reply_ = code;
   unload();
 }
 

@@ -28,8 +28,9 @@ class MessageDialog : public Window {
   void keyPressed(int& keyAscii);
   void dragByTitle(int& button, int& shift, float& x, float& y);
 
-  // True once a reply was stored by this dialog.
-  bool replied() const { return replied_; }
+  // The reply this dialog was closed with, once it was.
+  bool replied() const { return reply_ != 0; }
+  std::int32_t reply() const { return reply_; }
 
   // Constructed in tab order; closeButton before titleStrip so the "X" lies over the strip.
   Control messageText;
@@ -43,7 +44,7 @@ class MessageDialog : public Window {
   void Reply(std::int32_t code);
 
   Program& program_;
-  bool replied_ = false;
+  std::int32_t reply_ = 0;
 };
 
 }  // namespace morvane

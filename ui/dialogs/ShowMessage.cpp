@@ -22,7 +22,7 @@ std::int32_t ShowMessage(Program& program, const std::string& prompt, std::int32
   // Unloaded without a reply (by another dialog taking its place, say): answer as "X", so
   // this call never returns the reply of another dialog.
   if (!dialog.replied()) dialog.dismiss();
-  return program.messageReply;
+  return dialog.reply();
 }
 
 std::int32_t ShowMessage(Program& program, long long prompt, std::int32_t style) {

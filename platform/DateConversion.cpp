@@ -2,12 +2,12 @@
 // Dates: the locale's day-month-year order with "/", "-" or "." between the parts, and
 // yyyy-mm-dd. Times: H:MM or H:MM:SS, optionally followed by AM or PM (any case, with or
 // without a space). Years of one or two digits fall in the current century, as in the year field.
-#include "app/DateConversion.h"
+#include "platform/DateConversion.h"
 
 #include <array>
 #include <vector>
 
-#include "schedule/FieldReading.h"
+#include "platform/FieldReading.h"
 
 namespace morvane {
 

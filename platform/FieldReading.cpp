@@ -1,5 +1,5 @@
 // Field texts to numbers and dates.
-#include "schedule/FieldReading.h"
+#include "platform/FieldReading.h"
 
 #include <limits>
 
