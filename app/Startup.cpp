@@ -16,17 +16,13 @@ namespace {
 
 void ShowSplash(Program& program) { program.aboutWindow().show(); }
 
-// The schedule forms (after, at today, at a date): the bar loads first (restoring the settings and today's date), the
-// command-line values overwrite its fields, the mode is chosen, and Start is pressed last.
-template <class WriteFields>
-void StartFromCommandLine(Program& program, bool afterMode, WriteFields write) {
-  MainBar* form = nullptr;
-  SkipOnError([&] { form = &program.mainBar(); });
-  if (!form) return;
-  SkipOnError([&] { write(*form); });
-  SkipOnError([&] { form->show(); });
-  SkipOnError([&] { afterMode ? form->selectAfterMode() : form->selectAtMode(); });
-  SkipOnError([&] { form->startOrStop(); });
+// The schedule forms (after, at today, at a date): the bar loads first (restoring the settings
+// and today's date) and is handed the schedule to start.
+void StartFromCommandLine(Program& program, ScheduleMode mode, const std::vector<MainBar::FieldText>& fields) {
+  MainBar* bar = nullptr;
+  SkipOnError([&] { bar = &program.mainBar(); });
+  if (!bar) return;
+  bar->startSchedule(mode, fields);
 }
 
 }  // namespace
@@ -63,25 +59,17 @@ void StartUp(Program& program) {
       if (!DoShutdown(program)) system.endProcess();
       break;
     case CommandLineForm::Kind::After:
-      StartFromCommandLine(program, true, [&](MainBar& f) {
-        f.afterHours.setText(form.first);
-        f.afterMinutes.setText(form.second);
-      });
+      StartFromCommandLine(program, ScheduleMode::After,
+                           {{Field::AfterHours, form.first}, {Field::AfterMinutes, form.second}});
       break;
     case CommandLineForm::Kind::AtToday:
-      StartFromCommandLine(program, false, [&](MainBar& f) {
-        f.atHour.setText(form.first);
-        f.atMinute.setText(form.second);
-      });
+      StartFromCommandLine(program, ScheduleMode::At, {{Field::AtHour, form.first}, {Field::AtMinute, form.second}});
       break;
     case CommandLineForm::Kind::AtDateTime:
-      StartFromCommandLine(program, false, [&](MainBar& f) {
-        f.atHour.setText(std::to_string(form.hour));
-        f.atMinute.setText(std::to_string(form.minute));
-        f.atYear.setText(std::to_string(form.year));
-        f.atMonth.setText(std::to_string(form.month));
-        f.atDay.setText(std::to_string(form.day));
-      });
+      StartFromCommandLine(program, ScheduleMode::At,
+                           {{Field::AtHour, std::to_string(form.hour)}, {Field::AtMinute, std::to_string(form.minute)},
+                            {Field::AtYear, std::to_string(form.year)}, {Field::AtMonth, std::to_string(form.month)},
+                            {Field::AtDay, std::to_string(form.day)}});
       break;
     case CommandLineForm::Kind::Invalid:
       SkipOnError([&] { ShowMessage(program, "Error Parameter!", 0); });

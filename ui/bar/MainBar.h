@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/system.h"
 #include "platform/Window.h"
@@ -42,6 +43,13 @@ class MainBar : public Window {
   void selectAtMode();
   void showMode();
   void showCountdownState();
+  // A schedule handed over from outside (the command line): the fields it names take its
+  // texts, the bar shows, the mode is selected and Start is pressed, each step skipped on error.
+  struct FieldText {
+    Field field;
+    std::string text;
+  };
+  void startSchedule(ScheduleMode mode, const std::vector<FieldText>& fields);
   // The command buttons.
   void startOrStop();
   void openHelp();

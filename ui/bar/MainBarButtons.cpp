@@ -7,6 +7,13 @@
 
 namespace morvane {
 
+void MainBar::startSchedule(ScheduleMode mode, const std::vector<FieldText>& texts) {
+  for (const FieldText& t : texts) SkipOnError([&] { field(t.field).setText(t.text); });
+  SkipOnError([&] { show(); });
+  SkipOnError([&] { mode == ScheduleMode::After ? selectAfterMode() : selectAtMode(); });
+  SkipOnError([&] { startOrStop(); });
+}
+
 // In each handler every step is skipped on error and the next one runs.
 void MainBar::startOrStop() {
   if (!counting_) {
