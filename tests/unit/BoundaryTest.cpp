@@ -1,4 +1,5 @@
-// The Win32 corner stays a corner: no portable source includes the Windows headers.
+// The Win32 corner stays a corner: no portable source includes the Windows headers, and each
+// layer includes only what lies below it.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -7,6 +8,7 @@
 #include <initializer_list>
 #include <map>
 #include <regex>
+#include <set>
 #include <string>
 
 namespace {
@@ -47,6 +49,52 @@ TEST(Boundary, WindowMessagesOnlyUnderPlatformWin32) {
   const std::regex win32Word(R"(\b(WM|VK)_[A-Z0-9]|\bW(PARAM)\b)");
   ExpectNoLineOutsideWin32Matches({"app", "schedule", "settings", "ui", "platform", "tests/unit", "tests/fuzz"},
                                   win32Word, 20);
+}
+
+// The layers from the bottom: values and seams, the schedule and the settings, the toolkit, the
+// windows, the program. A backend implements the seams and the toolkit's peers, and sees nothing
+// of the schedule, the settings, the windows or the program, nor the other backend.
+TEST(Boundary, EachLayerIncludesOnlyTheLayersBelowIt) {
+  namespace fs = std::filesystem;
+  const std::map<std::string, std::set<std::string>> mayInclude = {
+      {"platform", {"platform"}},
+      {"schedule", {"platform", "schedule"}},
+      {"settings", {"platform", "schedule", "settings"}},
+      {"toolkit", {"platform", "toolkit"}},
+      {"platform/headless", {"platform", "toolkit", "platform/headless"}},
+      {"platform/win32", {"platform", "toolkit", "platform/win32", "resources"}},
+      {"ui", {"platform", "schedule", "settings", "toolkit", "ui"}},
+      {"app", {"platform", "schedule", "settings", "toolkit", "ui", "app"}},
+  };
+  // The layer of a path is its longest folder prefix that names one.
+  auto layerOf = [&](const std::string& path) {
+    std::string layer;
+    for (const auto& [folder, allowed] : mayInclude) {
+      if (path.rfind(folder + "/", 0) == 0 && folder.size() > layer.size()) layer = folder;
+    }
+    return layer.empty() ? path.substr(0, path.find('/')) : layer;
+  };
+  const fs::path root = MORVANE_SOURCE_DIR;
+  const std::regex include(R"re(^\s*#\s*include\s*"([^"]+)")re");
+  int scanned = 0;
+  for (const auto& [folder, allowed] : mayInclude) {
+    if (!fs::is_directory(root / folder)) continue;
+    for (const auto& entry : fs::recursive_directory_iterator(root / folder)) {
+      const fs::path& path = entry.path();
+      if (path.extension() != ".cpp" && path.extension() != ".h") continue;
+      const std::string relative = fs::relative(path, root).generic_string();
+      if (layerOf(relative) != folder) continue;  // a backend's folder inside platform/
+      ++scanned;
+      std::ifstream in(path);
+      std::string line;
+      std::smatch match;
+      while (std::getline(in, line)) {
+        if (!std::regex_search(line, match, include)) continue;
+        EXPECT_TRUE(allowed.count(layerOf(match[1]))) << relative << " includes " << match[1];
+      }
+    }
+  }
+  EXPECT_GT(scanned, 100);
 }
 
 // A Windows or macOS checkout keeps one file of two whose paths differ only in case.
