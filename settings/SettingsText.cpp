@@ -84,6 +84,15 @@ void ApplySettingsText(std::string_view bytes, SettingsValues& into) {
 // A pair that selects both modes or neither (only an edited file holds one) is made to select
 // the mode the bar shows: the "after" word's colour decides, and the "at" word's becomes its
 // counterpart, so what is shown is what is scheduled and what is saved next.
+ScheduleMode ModeOf(const SettingsValues& values) {
+  return values.afterWordColor == kSelectedColour ? ScheduleMode::After : ScheduleMode::At;
+}
+
+void SetMode(SettingsValues& values, ScheduleMode mode) {
+  values.afterWordColor = mode == ScheduleMode::After ? kSelectedColour : kUnselectedColour;
+  values.atWordColor = mode == ScheduleMode::At ? kSelectedColour : kUnselectedColour;
+}
+
 void SelectOneMode(SettingsValues& values) {
   const bool showsAfter = values.afterWordColor == kSelectedColour;
   const bool checksAt = values.atWordColor == kSelectedColour;

@@ -1,10 +1,13 @@
-// The six-line settings text: the four time fields and the two mode label colours.
+// The six-line settings text: the four time fields and the schedule mode, kept as the two mode
+// words' colour numbers (the selected word's black, the other's grey).
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "schedule/ScheduleFields.h"
 
 namespace morvane {
 
@@ -19,5 +22,8 @@ void ApplySettingsText(std::string_view bytes, SettingsValues& into);
 std::optional<std::int32_t> ParseColorLine(std::string_view line);
 // Makes the two colours select exactly one mode, the one the bar shows.
 void SelectOneMode(SettingsValues& values);
+// The mode the colours select (the "after" word's decides), and the colours of a mode.
+ScheduleMode ModeOf(const SettingsValues& values);
+void SetMode(SettingsValues& values, ScheduleMode mode);
 
 }  // namespace morvane

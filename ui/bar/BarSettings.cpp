@@ -13,12 +13,12 @@ void SaveSettings(Program& program) {
   SaveSettingsFile(program.system(), bar.settingsValues());
 }
 
-// Reads what it can (each step skipped on error), then lays the bar out for the mode the
-// file's "after" colour gave, file or no file.
+// Reads what it can over the usual values (each step skipped on error), then lays the bar out
+// for the mode the file gave, file or no file.
 void LoadSettings(Program& program) {
   MainBar& bar = program.mainBar();
   SkipOnError([&] {
-    SettingsValues values = bar.settingsValues();
+    SettingsValues values;
     LoadSettingsFile(program.system(), values);
     bar.applySettings(values);
   });

@@ -170,8 +170,7 @@ SettingsValues MainBar::settingsValues() const {
   v.atMinute = atMinute.text();
   v.afterHours = afterHours.text();
   v.afterMinutes = afterMinutes.text();
-  v.afterWordColor = static_cast<std::int32_t>(ModeWordColour(mode_ == ScheduleMode::After));
-  v.atWordColor = static_cast<std::int32_t>(ModeWordColour(mode_ == ScheduleMode::At));
+  SetMode(v, mode_);
   return v;
 }
 
@@ -180,7 +179,7 @@ void MainBar::applySettings(const SettingsValues& values) {
   atMinute.setText(values.atMinute);
   afterHours.setText(values.afterHours);
   afterMinutes.setText(values.afterMinutes);
-  mode_ = static_cast<Color>(values.afterWordColor) == kModeSelected ? ScheduleMode::After : ScheduleMode::At;
+  mode_ = ModeOf(values);
 }
 
 Control& MainBar::field(Field which) {

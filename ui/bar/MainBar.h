@@ -19,11 +19,8 @@ namespace morvane {
 
 class Program;
 
-// The mode words' colours: the selected mode's word is black, the other grey. The settings
-// file keeps both colours; the "after" word's decides the mode read back.
-constexpr Color kModeSelected = 0;
-constexpr Color kModeUnselected = 0x808080;
-constexpr Color ModeWordColour(bool selected) { return selected ? kModeSelected : kModeUnselected; }
+// The mode words' colours: the selected mode's word is black, the other grey.
+constexpr Color ModeWordColour(bool selected) { return selected ? Rgb(0, 0, 0) : Rgb(128, 128, 128); }
 constexpr const char* kAfterModeLine = "Shutdown after / at  ___ : ___  ( HH:mm )";
 constexpr const char* kAtModeLine = "Shutdown after / at  ___ : ___    ___ - ___ - _____";
 constexpr const char* kFieldTooltip = "HH:mm  MM-dd-yyyy";
