@@ -18,7 +18,7 @@ class AboutWindow : public Window {
 
   void onLoad() override {}
   void closeSplash();
-  void clicked();
+  void clicked() override;
 
   // Runs from creation; the main window's AboutWindow button disables it.
   Timer splashTimer;

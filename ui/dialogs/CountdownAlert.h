@@ -15,7 +15,7 @@ class CountdownAlert : public Window {
   explicit CountdownAlert(Program& program);
 
   void onLoad() override;
-  void dragAlert(int& button, int& shift, float& x, float& y);
+  void dragAlert(const PointerEvent& event);
   void runNow();
   void stop();
 
