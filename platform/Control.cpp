@@ -1,4 +1,4 @@
-// Controls: state, change forwarding and event raising.
+// Controls: state, change forwarding and key events.
 #include "platform/Control.h"
 
 #include <algorithm>
@@ -66,10 +66,10 @@ void Control::setEnabled(bool enabled) {
 
 void Control::setBounds(Rect bounds) {
   if (bounds == bounds_) return;
-  bool resized = bounds.w != bounds_.w || bounds.h != bounds_.h;
+  bool sizeChanged = bounds.w != bounds_.w || bounds.h != bounds_.h;
   bounds_ = bounds;
   changed(Prop::Bounds);
-  if (resized) hostResized();
+  if (sizeChanged) resized();
 }
 
 void Control::setForeColor(Color colour) {
@@ -147,39 +147,13 @@ Point Control::screenToClient(Point screen) const {
   return {screen.x - origin.x - bounds_.x, screen.y - origin.y - bounds_.y};
 }
 
-void Control::hostClick() {
-  if (Click) Click();
+KeyResult Control::keyPressed(const KeyEvent& event) { return key_ ? key_(event) : KeyResult::Ignored; }
+
+void Control::keyReleased(const KeyEvent& event) {
+  if (keyReleased_) keyReleased_(event);
 }
 
-void Control::hostDoubleClick() {
-  if (DblClick) DblClick();
-}
-
-void Control::hostMouseDown(int button, int shift, float x, float y) {
-  if (MouseDown) MouseDown(button, shift, x, y);
-}
-
-void Control::hostMouseMove(int button, int shift, float x, float y) {
-  if (MouseMove) MouseMove(button, shift, x, y);
-}
-
-void Control::hostMouseUp(int button, int shift, float x, float y) {
-  if (MouseUp) MouseUp(button, shift, x, y);
-}
-
-void Control::hostKeyDown(int& keyCode, int& shift) {
-  if (KeyDown) KeyDown(keyCode, shift);
-}
-
-void Control::hostKeyPress(int& keyAscii) {
-  if (KeyPress) KeyPress(keyAscii);
-}
-
-void Control::hostKeyUp(int& keyCode, int& shift) {
-  if (KeyUp) KeyUp(keyCode, shift);
-}
-
-void Control::hostTextChanged(std::string text) {
+void Control::textEdited(std::string text) {
   text_ = std::move(text);
   selStart_ = std::min(selStart_, static_cast<int>(text_.size()));
   selLength_ = std::min(selLength_, static_cast<int>(text_.size()) - selStart_);
@@ -187,7 +161,7 @@ void Control::hostTextChanged(std::string text) {
 
 void Control::createPeer(Toolkit& toolkit) {
   peer_ = toolkit.createPeer(*this);
-  hostCreated();
+  created();
 }
 
 void Control::destroyPeer() {

@@ -1,5 +1,5 @@
 // A portable control: it holds its own state, forwards every change to its peer, and
-// raises the container's events (arguments by reference) from the host notifications.
+// raises the container's events from the input router's notifications.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/InputEvents.h"
 #include "platform/ToolkitTypes.h"
 
 namespace morvane {
@@ -14,14 +15,12 @@ namespace morvane {
 class Window;
 class Toolkit;
 
-class Control {
+class Control : public InputEvents {
  public:
   enum class Kind : std::uint8_t { Label, TextField, Line, Picture, Custom };
 
   Control(Window& owner, Kind kind, std::string name, Rect bounds);
-  virtual ~Control();
-  Control(const Control&) = delete;
-  Control& operator=(const Control&) = delete;
+  ~Control() override;
 
   Kind kind() const { return kind_; }
   const std::string& name() const { return name_; }
@@ -71,28 +70,20 @@ class Control {
   ControlPeer* peer() const { return peer_.get(); }
   Point screenToClient(Point screen) const;
 
-  // Container events.
-  std::function<void()> Click, DblClick;
-  MouseHandler MouseDown, MouseMove, MouseUp;
-  KeyHandler KeyDown, KeyUp;
-  KeyPressHandler KeyPress;
+  // Keys, for the control that has its window's focus.
+  void onKey(KeyHandler handler) { key_ = std::move(handler); }
+  void onKeyReleased(KeyReleaseHandler handler) { keyReleased_ = std::move(handler); }
 
-  // Host notifications, raised by the toolkit's input decisions through Toolkit::dispatch.
-  // The defaults raise the container events; a custom control overrides them.
-  virtual void hostClick();
-  virtual void hostDoubleClick();
-  virtual void hostMouseDown(int button, int shift, float x, float y);
-  virtual void hostMouseMove(int button, int shift, float x, float y);
-  virtual void hostMouseUp(int button, int shift, float x, float y);
-  virtual void hostKeyDown(int& keyCode, int& shift);
-  virtual void hostKeyPress(int& keyAscii);
-  virtual void hostKeyUp(int& keyCode, int& shift);
-  virtual void hostAccessKey() {}
-  virtual void hostCreated() {}  // peer made, window loading
-  virtual void hostResized() {}  // the size changed
+  // Notifications, raised by the toolkit's input decisions through Toolkit::dispatch. The
+  // defaults call the container's handlers; a custom control overrides them.
+  virtual KeyResult keyPressed(const KeyEvent& event);
+  virtual void keyReleased(const KeyEvent& event);
+  virtual void accessKeyPressed() {}
+  virtual void created() {}  // peer made, window loading
+  virtual void resized() {}  // the size changed
   // The user changed the text (typing, pasting): the model follows without echoing back
   // to the peer.
-  void hostTextChanged(std::string text);
+  void textEdited(std::string text);
 
   // Text fields.
   int maxLength() const { return maxLength_; }
@@ -101,15 +92,18 @@ class Control {
   int selLength() const { return selLength_; }
   void setSelection(int start, int length);
   void selectAll() { setSelection(0, static_cast<int>(text_.size())); }
-  void hostSelectionChanged(int start, int length) { selStart_ = start; selLength_ = length; }
+  void selectionEdited(int start, int length) { selStart_ = start; selLength_ = length; }
 
   // Pictures: the face painter.
-  std::function<void(Surface&)> face;
+  void setFace(FacePainter painter) { face_ = std::move(painter); }
+  bool hasFace() const { return static_cast<bool>(face_); }
+  void paintFace(Surface& surface) const { face_(surface); }
   // Custom controls: where the backend draws the text over the surface.
   Point textOrigin() const { return textOrigin_; }
   void setTextOrigin(Point origin);
-  // Text about to be pasted into a text field; the handler may change it.
-  std::function<void(std::string& text)> Paste;
+  // Text fields: what a paste puts in, given what the clipboard holds.
+  void onPaste(std::function<std::string(std::string)> filter) { paste_ = std::move(filter); }
+  std::string pasted(std::string text) const { return paste_ ? paste_(std::move(text)) : text; }
 
   void createPeer(Toolkit& toolkit);
   void destroyPeer();
@@ -140,6 +134,10 @@ class Control {
   int selStart_ = 0;
   int selLength_ = 0;
   Point textOrigin_;
+  FacePainter face_;
+  std::function<std::string(std::string)> paste_;
+  KeyHandler key_;
+  KeyReleaseHandler keyReleased_;
   std::unique_ptr<ControlPeer> peer_;
 };
 

@@ -27,8 +27,8 @@ void Timer::setInterval(int intervalMs) {
 
 bool Timer::running() const { return enabled_ && interval_ > 0 && owner_.loaded(); }
 
-void Timer::hostTick() {
-  if (running() && Tick) Tick();
+void Timer::elapsed() {
+  if (running() && tick_) tick_();
 }
 
 void Timer::createPeer(Toolkit& toolkit) { peer_ = toolkit.createPeer(*this); }

@@ -26,8 +26,9 @@ class Timer {
   // Running means enabled on a loaded window.
   bool running() const;
 
-  std::function<void()> Tick;
-  void hostTick();
+  void onTick(std::function<void()> handler) { tick_ = std::move(handler); }
+  // The interval passed: the handler runs while the timer is running.
+  void elapsed();
 
   void createPeer(Toolkit& toolkit);
   void destroyPeer() { peer_.reset(); }
@@ -36,6 +37,7 @@ class Timer {
   Window& owner_;
   int interval_;
   bool enabled_;
+  std::function<void()> tick_;
   std::unique_ptr<TimerPeer> peer_;
 };
 

@@ -43,7 +43,7 @@ class Toolkit {
   void enterModal() { ++depth_; }
   void leaveModal() { --depth_; }
 
-  // Every host notification enters the portable code through here: nothing thrown by a
+  // Every notification enters the portable code through here: nothing thrown by a
   // handler crosses back into the backend.
   void dispatch(const std::function<void()>& handler) noexcept;
 

@@ -1,10 +1,11 @@
-// What the toolkit's parts share: change kinds, cursors, alignment, event signatures,
-// mouse buttons, and the peer interfaces a backend implements.
+// What the toolkit's parts share: change kinds, cursors, alignment, the input events as
+// values, activation, and the peer interfaces a backend implements.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 
+#include "platform/Keys.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
 
@@ -21,13 +22,66 @@ enum class AccessibleRole : std::uint8_t { StaticText, EditableText, PushButton,
 enum class Cursor : std::uint8_t { Default, Hand };
 enum class Align : std::uint8_t { Left, Center };
 
-using MouseHandler = std::function<void(int& button, int& shift, float& x, float& y)>;
-using KeyHandler = std::function<void(int& keyCode, int& shift)>;
-using KeyPressHandler = std::function<void(int& keyAscii)>;
+enum class MouseButton : std::uint8_t { None = 0, Left = 1, Right = 2, Middle = 4 };
 
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
-constexpr int kMiddleButton = 4;
+// The mouse buttons held at once.
+class MouseButtons {
+ public:
+  constexpr MouseButtons() = default;
+  constexpr MouseButtons(MouseButton button) : bits_(static_cast<std::uint8_t>(button)) {}
+  constexpr bool has(MouseButton button) const { return (bits_ & static_cast<std::uint8_t>(button)) != 0; }
+  constexpr bool none() const { return bits_ == 0; }
+  constexpr bool only(MouseButton button) const { return bits_ == static_cast<std::uint8_t>(button); }
+  constexpr MouseButtons with(MouseButton button) const { return fromBits(bits_ | static_cast<std::uint8_t>(button)); }
+  constexpr MouseButtons without(MouseButton button) const {
+    return fromBits(bits_ & ~static_cast<std::uint8_t>(button));
+  }
+  friend constexpr MouseButtons operator|(MouseButtons a, MouseButtons b) { return fromBits(a.bits_ | b.bits_); }
+  friend constexpr bool operator==(MouseButtons, MouseButtons) = default;
+
+ private:
+  static constexpr MouseButtons fromBits(int bits) {
+    MouseButtons b;
+    b.bits_ = static_cast<std::uint8_t>(bits);
+    return b;
+  }
+  std::uint8_t bits_ = 0;
+};
+
+constexpr MouseButtons operator|(MouseButton a, MouseButton b) { return MouseButtons(a) | MouseButtons(b); }
+
+// A press, release or move of the pointer. `position` is in 96-dpi units from the top-left
+// of the control (or the window's client area) that gets the event; `button` is the one that
+// went down or up (none for a move); `held` all buttons held after the event.
+struct PointerEvent {
+  Point position;
+  MouseButton button = MouseButton::None;
+  MouseButtons held;
+  Modifiers modifiers;
+};
+
+struct KeyEvent {
+  Key key = Key::Unknown;
+  Modifiers modifiers;
+};
+
+// What a key or character handler did with it: a handled one goes no further, neither to
+// the next handler nor to the system's own handling (an edit control's typing).
+enum class KeyResult : std::uint8_t { Ignored, Handled };
+
+// How a window's activation changed; a window may be activated while minimized.
+enum class ActivationKind : std::uint8_t { Inactive, Active, ActiveByClick };
+struct Activation {
+  ActivationKind kind = ActivationKind::Inactive;
+  bool minimized = false;
+  constexpr bool active() const { return kind != ActivationKind::Inactive; }
+};
+
+using PointerHandler = std::function<void(const PointerEvent&)>;
+using KeyHandler = std::function<KeyResult(const KeyEvent&)>;
+using KeyReleaseHandler = std::function<void(const KeyEvent&)>;
+using CharacterHandler = std::function<KeyResult(char32_t)>;
+using FacePainter = std::function<void(Surface&)>;
 
 class ControlPeer {
  public:

@@ -48,7 +48,7 @@ void Window::unload() {
   toolkit_.windowUnloaded(*this);
 }
 
-void Window::hostCloseRequested() { unload(); }
+void Window::closeRequested() { unload(); }
 
 void Window::show() {
   if (!loaded_ || visible_) return;
@@ -116,36 +116,12 @@ void Window::setInputEnabled(bool enabled) {
   if (peer_) peer_->apply(Prop::Enabled);
 }
 
-void Window::addKey(int character, bool alt, std::function<void()> action, std::function<bool()> available) {
+void Window::addKey(char32_t character, bool alt, std::function<void()> action, std::function<bool()> available) {
   keys_.push_back({character, alt, std::move(action), std::move(available)});
 }
 
-void Window::hostClick() {
-  if (Click) Click();
-}
-
-void Window::hostDoubleClick() {
-  if (DblClick) DblClick();
-}
-
-void Window::hostKeyPress(int& keyAscii) {
-  if (KeyPress) KeyPress(keyAscii);
-}
-
-void Window::hostMouseDown(int button, int shift, float x, float y) {
-  if (MouseDown) MouseDown(button, shift, x, y);
-}
-
-void Window::hostMouseMove(int button, int shift, float x, float y) {
-  if (MouseMove) MouseMove(button, shift, x, y);
-}
-
-void Window::hostMouseUp(int button, int shift, float x, float y) {
-  if (MouseUp) MouseUp(button, shift, x, y);
-}
-
-void Window::hostActivated(std::uint32_t state) {
-  if (ActivationChanged) ActivationChanged(state);
+void Window::activationChanged(Activation activation) {
+  if (activationChanged_) activationChanged_(activation);
 }
 
 Rect Window::clientRect() const {

@@ -9,20 +9,19 @@
 #include <vector>
 
 #include "platform/Control.h"
+#include "platform/InputEvents.h"
 #include "platform/Timer.h"
 #include "platform/Toolkit.h"
 
 namespace morvane {
 
-class Window {
+class Window : public InputEvents {
  public:
   enum class Border : std::uint8_t { None, Single };
   enum class StartPosition : std::uint8_t { TopLeft, CenterScreen };
 
   Window(Toolkit& toolkit, std::string caption, Size client);
-  virtual ~Window();
-  Window(const Window&) = delete;
-  Window& operator=(const Window&) = delete;
+  ~Window() override;
 
   Toolkit& toolkit() const { return toolkit_; }
 
@@ -32,7 +31,7 @@ class Window {
   bool loaded() const { return loaded_; }
   virtual void onLoad() {}
   // The system asked the window to close (Alt+F4, session end): unloads unless overridden.
-  virtual void hostCloseRequested();
+  virtual void closeRequested();
 
   void show();
   void hide();
@@ -64,7 +63,9 @@ class Window {
   bool keyPreview() const { return keyPreview_; }
   void setKeyPreview(bool on) { keyPreview_ = on; }
   // The background picture, painted under every control.
-  std::function<void(Surface&)> face;
+  void setFace(FacePainter painter) { face_ = std::move(painter); }
+  bool hasFace() const { return static_cast<bool>(face_); }
+  void paintFace(Surface& surface) const { face_(surface); }
   void repaint();
 
   void makeTopmost();
@@ -77,31 +78,19 @@ class Window {
   // Keys the window answers whichever of its controls has the focus: Alt with a letter
   // (either case), or a plain character such as Escape. While `available` says no, the
   // key is left to the focused control as if the window had none.
-  struct Key {
-    int character;
+  struct Shortcut {
+    char32_t character;
     bool alt;
     std::function<void()> action;
     std::function<bool()> available;
   };
-  void addKey(int character, bool alt, std::function<void()> action, std::function<bool()> available = nullptr);
-  const std::vector<Key>& keys() const { return keys_; }
+  void addKey(char32_t character, bool alt, std::function<void()> action, std::function<bool()> available = nullptr);
+  const std::vector<Shortcut>& keys() const { return keys_; }
 
-  // Window events. ActivationChanged gets the whole raw state of an activation: 0 inactive,
-  // 1 active, 2 active by a click, with the minimized flag in the high word.
-  std::function<void()> Click, DblClick;
-  MouseHandler MouseDown, MouseMove, MouseUp;
-  KeyPressHandler KeyPress;
-  std::function<void(std::uint32_t state)> ActivationChanged;
-
-  // Host notifications, raised by the toolkit's input decisions.
-  virtual void hostClick();
-  virtual void hostDoubleClick();
-  virtual void hostMouseDown(int button, int shift, float x, float y);
-  virtual void hostMouseMove(int button, int shift, float x, float y);
-  virtual void hostMouseUp(int button, int shift, float x, float y);
-  void hostKeyPress(int& keyAscii);
-  void hostActivated(std::uint32_t state);
-  void hostMoved(Rect bounds) { bounds_ = bounds; }  // the system moved or sized it
+  // Activation changes, after the system made them.
+  void onActivationChanged(std::function<void(Activation)> handler) { activationChanged_ = std::move(handler); }
+  void activationChanged(Activation activation);
+  void movedBySystem(Rect bounds) { bounds_ = bounds; }  // the system moved or sized it
 
   const std::vector<Control*>& controls() const { return controls_; }
   const std::vector<Timer*>& timers() const { return timers_; }
@@ -134,7 +123,9 @@ class Window {
   bool modal_ = false;
   bool topmost_ = false;
   bool inputEnabled_ = true;
-  std::vector<Key> keys_;
+  std::vector<Shortcut> keys_;
+  FacePainter face_;
+  std::function<void(Activation)> activationChanged_;
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;
   Control* focused_ = nullptr;

@@ -9,26 +9,24 @@
 
 namespace morvane {
 
-namespace {
-
-int KeyCodeOf(char c) {
-  if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
-  if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ') return c;
+Key KeyOfCharacter(char32_t c) {
+  if (c >= U'a' && c <= U'z') return LetterKey(static_cast<char>(c - U'a' + U'A'));
+  if (c >= U'A' && c <= U'Z') return LetterKey(static_cast<char>(c));
+  if (c >= U'0' && c <= U'9') return DigitKey(static_cast<int>(c - U'0'));
   switch (c) {
-    case '\b': return kKeyBackspace;
-    case '\t': return kKeyTab;
-    case '\r': case '\n': return kKeyEnter;
-    case '\x1b': return kKeyEscape;
-    case '-': return 0xBD;
-    case '.': return 0xBE;
-    case ':': case ';': return 0xBA;
-    case '/': return 0xBF;
-    case '+': case '=': return 0xBB;
-    default: return 0xDE;
+    case U' ': return Key::Space;
+    case kBackspaceCharacter: return Key::Backspace;
+    case kTabCharacter: return Key::Tab;
+    case kEnterCharacter: case U'\n': return Key::Enter;
+    case kEscapeCharacter: return Key::Escape;
+    case U'-': return Key::Minus;
+    case U'.': return Key::Period;
+    case U':': case U';': return Key::Semicolon;
+    case U'/': return Key::Slash;
+    case U'+': case U'=': return Key::Plus;
+    default: return Key::Quote;
   }
 }
-
-}  // namespace
 
 // ---- The window manager ----------------------------------------------------------------
 
@@ -48,24 +46,24 @@ Point HeadlessToolkit::clientPoint(const Window& window, Point screen) const {
 void HeadlessToolkit::deactivate(Window& window) {
   if (activeWindow_ != &window) return;
   activeWindow_ = nullptr;
-  input().activationChanged(window, 0);
+  input().activationChanged(window, {ActivationKind::Inactive});
   if (focusWindow_ == &window) giveFocus(nullptr, nullptr);
 }
 
-// Activation as the system gives it: the window that had it is told first, then the new one
-// with the raw state; where the keyboard goes then is the toolkit's decision.
-void HeadlessToolkit::changeActivation(Window& window, std::uint32_t state) {
-  if ((state & 0xFFFF) == 0) {
+// Activation as the system gives it: the window that had it is told first, then the new one;
+// where the keyboard goes then is the toolkit's decision.
+void HeadlessToolkit::changeActivation(Window& window, Activation activation) {
+  if (!activation.active()) {
     deactivate(window);
   } else {
     if (activeWindow_ && activeWindow_ != &window) deactivate(*activeWindow_);
     activeWindow_ = &window;
-    input().activationChanged(window, state);
+    input().activationChanged(window, activation);
   }
 }
 
-void HeadlessToolkit::activate(Window& window, std::uint32_t state) {
-  changeActivation(window, state);
+void HeadlessToolkit::activate(Window& window, Activation activation) {
+  changeActivation(window, activation);
   releaseRetired();
 }
 
@@ -87,35 +85,35 @@ void HeadlessToolkit::moveTo(Point screen) {
   system_.cursor_ = screen;
   Window* w = pressedWindow_ ? pressedWindow_ : windowAt(screen);
   if (!w || !w->inputEnabled()) return;
-  input().pointerMove(*w, clientPoint(*w, screen), buttons_, 0);
+  input().pointerMove(*w, clientPoint(*w, screen), buttons_, {});
   releaseRetired();
 }
 
-void HeadlessToolkit::press(int button) {
+void HeadlessToolkit::press(MouseButton button) {
   Window* w = pressedWindow_ ? pressedWindow_ : windowAt(system_.cursor_);
-  buttons_ |= button;
+  buttons_ = buttons_.with(button);
   if (!w || !w->inputEnabled()) return;
   pressedWindow_ = w;
-  if (activeWindow_ != w) changeActivation(*w, 2);
+  if (activeWindow_ != w) changeActivation(*w, {ActivationKind::ActiveByClick});
   if (!w->loaded()) return;
-  input().pointerDown(*w, clientPoint(*w, system_.cursor_), button, 0, clock_.elapsedMs());
+  input().pointerDown(*w, clientPoint(*w, system_.cursor_), button, {}, clock_.elapsedMs());
   releaseRetired();
 }
 
-void HeadlessToolkit::release(int button) {
-  if (!(buttons_ & button)) return;
-  buttons_ &= ~button;
+void HeadlessToolkit::release(MouseButton button) {
+  if (!buttons_.has(button)) return;
+  buttons_ = buttons_.without(button);
   Window* w = pressedWindow_;
-  if (buttons_ == 0) pressedWindow_ = nullptr;
+  if (buttons_.none()) pressedWindow_ = nullptr;
   if (!w || !w->loaded()) return;
-  input().pointerUp(*w, clientPoint(*w, system_.cursor_), button, 0);
+  input().pointerUp(*w, clientPoint(*w, system_.cursor_), button, {});
   releaseRetired();
 }
 
 void HeadlessToolkit::clickAt(Point screen) {
   moveTo(screen);
-  press(kLeftButton);
-  release(kLeftButton);
+  press(MouseButton::Left);
+  release(MouseButton::Left);
 }
 
 void HeadlessToolkit::click(Control& control) {
@@ -133,38 +131,39 @@ void HeadlessToolkit::doubleClick(Control& control) {
 
 void HeadlessToolkit::type(std::string_view text) {
   for (char c : text) {
-    int ascii = static_cast<unsigned char>(c);
-    if (c == '\n') ascii = kKeyEnter;
-    key(KeyCodeOf(c), ascii);
+    char32_t character = c == '\n' ? kEnterCharacter : static_cast<char32_t>(static_cast<unsigned char>(c));
+    key(KeyOfCharacter(character), character);
   }
 }
 
-void HeadlessToolkit::altKey(char letter) { key(KeyCodeOf(letter), letter, kAltMask); }
+void HeadlessToolkit::altKey(char letter) {
+  key(KeyOfCharacter(static_cast<char32_t>(letter)), static_cast<char32_t>(letter), {.alt = true});
+}
 
 // The key goes down, its character follows (to the control that had the keyboard when the
 // key went down, as a posted character does), and the key comes up wherever the keyboard
 // is by then. A text field edits what the toolkit lets through.
-void HeadlessToolkit::key(int keyCode, int keyAscii, int shift) {
+void HeadlessToolkit::key(Key key, char32_t character, Modifiers modifiers) {
   Window* w = activeWindow_;
   if (!w || !w->loaded() || !w->inputEnabled()) return;
   Control* receiver = focusWindow_ == w ? focusControl_ : nullptr;
-  input().keyDown(*w, keyCode, shift);
-  if (keyAscii != 0 && w->loaded()) {
-    InputRouter::KeyResult r = input().character(*w, keyAscii, shift);
-    if (!r.handled && receiver && receiver->peer() && receiver->kind() == Control::Kind::TextField) {
-      editText(*receiver, r.code);
+  input().keyDown(*w, {key, modifiers});
+  if (character != 0 && w->loaded()) {
+    KeyResult r = input().character(*w, character, modifiers);
+    if (r == KeyResult::Ignored && receiver && receiver->peer() && receiver->kind() == Control::Kind::TextField) {
+      editText(*receiver, character);
     }
   }
-  if (Window* up = activeWindow_; up && up->loaded()) input().keyUp(*up, keyCode, shift);
+  if (Window* up = activeWindow_; up && up->loaded()) input().keyUp(*up, {key, modifiers});
   releaseRetired();
 }
 
 // A single-line edit control: printable characters replace the selection unless the text
 // would pass its maximum length; Backspace deletes the selection or the character before.
-void HeadlessToolkit::editText(Control& field, int keyAscii) {
+void HeadlessToolkit::editText(Control& field, char32_t character) {
   std::string text = field.text();
   int start = field.selStart(), length = field.selLength();
-  if (keyAscii == kKeyBackspace) {
+  if (character == kBackspaceCharacter) {
     if (length > 0) {
       text.erase(static_cast<size_t>(start), static_cast<size_t>(length));
     } else if (start > 0) {
@@ -173,16 +172,16 @@ void HeadlessToolkit::editText(Control& field, int keyAscii) {
     } else {
       return;
     }
-  } else if (keyAscii >= 32 && keyAscii != 127) {
+  } else if (character >= 32 && character != 127 && character < 256) {
     int max = field.maxLength();
     if (max > 0 && static_cast<int>(text.size()) - length + 1 > max) return;
-    text.replace(static_cast<size_t>(start), static_cast<size_t>(length), 1, static_cast<char>(keyAscii));
+    text.replace(static_cast<size_t>(start), static_cast<size_t>(length), 1, static_cast<char>(character));
     ++start;
   } else {
     return;
   }
-  field.hostTextChanged(text);
-  field.hostSelectionChanged(start, 0);
+  field.textEdited(text);
+  field.selectionEdited(start, 0);
 }
 
 }  // namespace morvane

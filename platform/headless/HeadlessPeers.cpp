@@ -28,7 +28,7 @@ class HeadlessWindowPeer : public WindowPeer {
     if (what != Prop::Visible) return;
     if (window_.visible()) {
       BringToFront();
-      toolkit_.changeActivation(window_, 1);
+      toolkit_.changeActivation(window_, {ActivationKind::Active});
     } else {
       toolkit_.deactivate(window_);
     }
@@ -40,13 +40,13 @@ class HeadlessWindowPeer : public WindowPeer {
       Point delta = toolkit_.drags_.front();
       toolkit_.drags_.pop_front();
       Rect b = window_.bounds();
-      window_.hostMoved({b.x + delta.x, b.y + delta.y, b.w, b.h});
+      window_.movedBySystem({b.x + delta.x, b.y + delta.y, b.w, b.h});
     }
     // The system's move loop ends when the button comes up.
-    toolkit_.buttons_ &= ~kLeftButton;
-    if (toolkit_.buttons_ == 0) toolkit_.pressedWindow_ = nullptr;
+    toolkit_.buttons_ = toolkit_.buttons_.without(MouseButton::Left);
+    if (toolkit_.buttons_.none()) toolkit_.pressedWindow_ = nullptr;
   }
-  void activate() override { toolkit_.changeActivation(window_, 1); }
+  void activate() override { toolkit_.changeActivation(window_, {ActivationKind::Active}); }
   void focusSelf() override { toolkit_.giveFocus(&window_, nullptr); }
 
  private:
@@ -170,7 +170,7 @@ int HeadlessToolkit::presents(const Control& control) const {
 Raster HeadlessToolkit::render(const Window& window) const {
   Size size = window.clientSize();
   Raster raster(size.w, size.h, window.backColor());
-  if (window.face) window.face(raster);
+  if (window.hasFace()) window.paintFace(raster);
   const auto& controls = window.controls();
   for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
     const Control& c = **it;
@@ -192,9 +192,9 @@ Raster HeadlessToolkit::render(const Window& window) const {
         raster.text({b.x, b.y}, c.text(), *c.font(), c.foreColor());
         break;
       case Control::Kind::Picture:
-        if (c.face) {
+        if (c.hasFace()) {
           OffsetSurface part(raster, {-b.x, -b.y}, {b.w, b.h});
-          c.face(part);
+          c.paintFace(part);
         }
         break;
       case Control::Kind::Label:

@@ -17,6 +17,9 @@ namespace morvane {
 
 class HeadlessSystem;
 
+// The key a US keyboard types a character with.
+Key KeyOfCharacter(char32_t character);
+
 class HeadlessToolkit : public Toolkit {
  public:
   HeadlessToolkit(VirtualClock& clock, HeadlessSystem& system);
@@ -53,12 +56,12 @@ class HeadlessToolkit : public Toolkit {
   // held; a window disabled by a modal dialog takes none, and a press on an inactive window
   // activates it first.
   void moveTo(Point screen);
-  void press(int button = kLeftButton);
-  void release(int button = kLeftButton);
+  void press(MouseButton button = MouseButton::Left);
+  void release(MouseButton button = MouseButton::Left);
   void click(Control& control);   // move to its centre, press and release the left button
   void clickAt(Point screen);
   void doubleClick(Control& control);  // two clicks in a row, well within the double-click time
-  int buttons() const { return buttons_; }
+  MouseButtons buttons() const { return buttons_; }
   // The next system drag of a window moves it by this much before the button is released.
   void queueDrag(Point delta) { drags_.push_back(delta); }
   int systemDragCount() const { return systemDrags_; }
@@ -66,12 +69,12 @@ class HeadlessToolkit : public Toolkit {
   // Keyboard: keys go to the window that has the keyboard (the active one) and from there
   // through the toolkit's decisions; what a text field gets it edits as an edit control does.
   void type(std::string_view text);
-  // A key with the character it produces, if any, and the modifier masks held.
-  void key(int keyCode, int keyAscii = 0, int shift = 0);
+  // A key with the character it produces, if any, and the modifiers held.
+  void key(Key key, char32_t character = 0, Modifiers modifiers = {});
   void altKey(char letter);  // Alt with a letter
   // The system's window manager: activation as another application or the user's Alt+Tab
-  // would change it (the raw state of an activation message), and who holds the keyboard.
-  void activate(Window& window, std::uint32_t state);
+  // would change it, and who holds the keyboard.
+  void activate(Window& window, Activation activation);
   Window* activeWindow() const { return activeWindow_; }
   Control* keyboardFocus() const { return focusWindow_ ? focusControl_ : nullptr; }
 
@@ -86,10 +89,10 @@ class HeadlessToolkit : public Toolkit {
   friend class HeadlessWindowPeer;
   Window* windowAt(Point screen) const;
   Point clientPoint(const Window& window, Point screen) const;
-  void changeActivation(Window& window, std::uint32_t state);
+  void changeActivation(Window& window, Activation activation);
   void deactivate(Window& window);
   void giveFocus(Window* window, Control* control);
-  void editText(Control& field, int keyAscii);
+  void editText(Control& field, char32_t character);
 
   VirtualClock& clock_;
   HeadlessSystem& system_;
@@ -100,7 +103,7 @@ class HeadlessToolkit : public Toolkit {
   Window* focusWindow_ = nullptr;    // the window whose control (or itself) has the keyboard
   Control* focusControl_ = nullptr;
   Window* pressedWindow_ = nullptr;  // the system's capture while a button is held
-  int buttons_ = 0;
+  MouseButtons buttons_;
   std::deque<Point> drags_;
   int systemDrags_ = 0;
 };

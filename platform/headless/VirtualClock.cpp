@@ -50,7 +50,7 @@ void VirtualClock::advance(std::int64_t ms, Toolkit& toolkit) {
     elapsedMs_ = std::max(elapsedMs_, next->due);
     next->due += timer->interval();
     next->sequence = sequence_++;
-    toolkit.dispatch([timer] { timer->hostTick(); });
+    toolkit.dispatch([timer] { timer->elapsed(); });
     toolkit.releaseRetired();
   }
   if (!stopped_) elapsedMs_ = std::max(elapsedMs_, end);

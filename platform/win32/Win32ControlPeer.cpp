@@ -1,5 +1,5 @@
 // The part every child control's peer shares: creation, applying property changes,
-// dispatching host notifications, the hand cursor and the tooltips; and the choice of peer.
+// dispatching toolkit notifications, the hand cursor and the tooltips; and the choice of peer.
 #include <windows.h>
 
 #include <commctrl.h>

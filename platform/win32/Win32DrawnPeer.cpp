@@ -49,7 +49,7 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
         if (setCursor()) return TRUE;
         break;
       case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_CHAR: case WM_SYSCHAR: case WM_KEYUP: case WM_SYSKEYUP:
-        return key(message, wParam, lParam);
+        return DefaultKeyMessage(toolkit_, control_.owner(), hwnd_, alive_, message, wParam, lParam);
       case WM_SETFOCUS: case WM_KILLFOCUS:
         toolkit_.input().focusChanged(control_.owner(), &control_, message == WM_SETFOCUS);
         return 0;
@@ -97,7 +97,7 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
           break;
         case Control::Kind::Picture:
           s.fill({0, 0, client.right, client.bottom}, owner.backColor());
-          if (control_.face) control_.face(units);
+          if (control_.hasFace()) control_.paintFace(units);
           break;
         case Control::Kind::Custom:
           if (face_) face_->copyTo(back.dc(), 0, 0);
@@ -105,9 +105,9 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
           break;
         default: {
           s.fill({0, 0, client.right, client.bottom}, owner.backColor());
-          if (owner.face) {
+          if (owner.hasFace()) {
             OffsetSurface under(units, {b.x, b.y}, {b.w, b.h});
-            owner.face(under);
+            owner.paintFace(under);
           }
           drawLabelText(back.dc(), client, units);
           break;
@@ -140,19 +140,6 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
     const std::wstring wide = Widen(text);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &client, format);
     SelectObject(dc, old);
-  }
-
-  // What the toolkit leaves of a key goes to the default procedure, as it did before.
-  LRESULT key(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND hwnd = hwnd_;
-    auto watch = alive_.watch();
-    if (message == WM_KEYUP || message == WM_SYSKEYUP) {
-      PushKeyUp(toolkit_, control_.owner(), message, wParam);
-      return StillAlive(watch) ? DefWindowProcW(hwnd, message, wParam, lParam) : 0;
-    }
-    InputRouter::KeyResult result = PushKey(toolkit_, control_.owner(), message, wParam);
-    if (result.handled || !StillAlive(watch)) return 0;
-    return DefWindowProcW(hwnd, message, static_cast<WPARAM>(result.code), lParam);
   }
 
   std::unique_ptr<BitmapSurface> face_;

@@ -16,18 +16,11 @@ namespace morvane {
 class Win32EditPeer : public Win32ControlPeerBase {
  public:
   Win32EditPeer(Win32Toolkit& toolkit, Control& control) : Win32ControlPeerBase(toolkit, control) {
-    DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (control.align() == Align::Center ? ES_CENTER : ES_LEFT);
-    Rect b = ScaleToDpi(control.bounds(), dpi());
-    style |= WS_CHILD | WS_CLIPSIBLINGS;
-    if (control.visible()) style |= WS_VISIBLE;
-    if (!control.enabled()) style |= WS_DISABLED;
-    hwnd_ = CreateWindowExW(0, L"EDIT", Widen(control.text()).c_str(), style, b.x, b.y, b.w, b.h, ParentHandle(control),
-                            nullptr, toolkit.instance(), nullptr);
-    if (!hwnd_) throw std::runtime_error("a text field could not be created");
+    // The system's class ignores the creation parameter, so the peer is bound here.
+    create(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | (control.align() == Align::Center ? ES_CENTER : ES_LEFT));
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<Win32Peer*>(this)));
     oldProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32EditPeer::EditProc)));
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
     if (control.maxLength() > 0) SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength()), 0);
   }
 
@@ -78,9 +71,8 @@ class Win32EditPeer : public Win32ControlPeerBase {
     }
     switch (message) {
       case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_CHAR: case WM_SYSCHAR: {
-        InputRouter::KeyResult result = PushKey(toolkit_, window, message, wParam);
-        if (result.handled || !StillAlive(watch)) return 0;
-        LRESULT r = CallWindowProcW(editProc, hwnd, message, static_cast<WPARAM>(result.code), lParam);
+        if (PushKey(toolkit_, window, message, wParam) == KeyResult::Handled || !StillAlive(watch)) return 0;
+        LRESULT r = CallWindowProcW(editProc, hwnd, message, wParam, lParam);
         if (StillAlive(watch)) syncSelection();
         return r;
       }
@@ -122,7 +114,7 @@ class Win32EditPeer : public Win32ControlPeerBase {
     const auto bytes = [&](DWORD units) {
       return static_cast<int>(Narrow(std::wstring_view(text).substr(0, std::min<std::size_t>(units, text.size()))).size());
     };
-    control_.hostSelectionChanged(bytes(start), bytes(end) - bytes(start));
+    control_.selectionEdited(bytes(start), bytes(end) - bytes(start));
   }
 
   // Pasted text passes the field's own filter before it goes in. The clipboard's block need
@@ -141,7 +133,7 @@ class Win32EditPeer : public Win32ControlPeerBase {
       CloseClipboard();
     }
     Control* c = &control_;
-    if (control_.Paste && !dispatch([&] { c->Paste(text); })) return;
+    if (!dispatch([&] { text = c->pasted(std::move(text)); })) return;
     SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
     syncSelection();
   }

@@ -1,5 +1,6 @@
 // Window messages of the program's windows and controls turned into the toolkit's neutral
-// input: the pointer in the top-level window's client pixels, keys with their modifier masks.
+// input: the pointer in the top-level window's client units, the toolkit's keys and
+// modifiers, characters and activation; the virtual-key table is here alone.
 #include <windows.h>
 
 #include "platform/Keys.h"
@@ -8,20 +9,50 @@
 
 namespace morvane {
 
-int ButtonMask(WPARAM wParam) {
-  int mask = 0;
-  if (wParam & MK_LBUTTON) mask |= kLeftButton;
-  if (wParam & MK_RBUTTON) mask |= kRightButton;
-  if (wParam & MK_MBUTTON) mask |= kMiddleButton;
-  return mask;
+namespace {
+
+MouseButtons ButtonsHeld(WPARAM wParam) {
+  MouseButtons held;
+  if (wParam & MK_LBUTTON) held = held.with(MouseButton::Left);
+  if (wParam & MK_RBUTTON) held = held.with(MouseButton::Right);
+  if (wParam & MK_MBUTTON) held = held.with(MouseButton::Middle);
+  return held;
 }
 
-int ShiftMask() {
-  int mask = 0;
-  if (GetKeyState(VK_SHIFT) < 0) mask |= kShiftMask;
-  if (GetKeyState(VK_CONTROL) < 0) mask |= kCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) mask |= kAltMask;
-  return mask;
+Modifiers HeldModifiers() {
+  return {GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
+}
+
+// A system key or character (WM_SYS...) is one held with Alt, and Ctrl is not AltGr then.
+Modifiers WithAlt(Modifiers modifiers) { return {modifiers.shift, false, true}; }
+
+Key KeyOfVirtualKey(WPARAM vk) {
+  if (vk >= '0' && vk <= '9') return DigitKey(static_cast<int>(vk - '0'));
+  if (vk >= 'A' && vk <= 'Z') return LetterKey(static_cast<char>(vk));
+  if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return NumpadKey(static_cast<int>(vk - VK_NUMPAD0));
+  switch (vk) {
+    case VK_BACK: return Key::Backspace;
+    case VK_TAB: return Key::Tab;
+    case VK_RETURN: return Key::Enter;
+    case VK_ESCAPE: return Key::Escape;
+    case VK_SPACE: return Key::Space;
+    case VK_OEM_MINUS: return Key::Minus;
+    case VK_OEM_PERIOD: return Key::Period;
+    case VK_OEM_1: return Key::Semicolon;
+    case VK_OEM_2: return Key::Slash;
+    case VK_OEM_PLUS: return Key::Plus;
+    case VK_OEM_7: return Key::Quote;
+    default: return Key::Unknown;
+  }
+}
+
+}  // namespace
+
+Activation ActivationOf(WPARAM wParam) {
+  ActivationKind kind = LOWORD(wParam) == WA_INACTIVE    ? ActivationKind::Inactive
+                        : LOWORD(wParam) == WA_CLICKACTIVE ? ActivationKind::ActiveByClick
+                                                           : ActivationKind::Active;
+  return {kind, HIWORD(wParam) != 0};
 }
 
 bool IsPointerMessage(UINT message) {
@@ -47,55 +78,68 @@ void PushPointer(Win32Toolkit& toolkit, Window& window, HWND from, UINT message,
   // The toolkit places controls in 96-dpi units.
   const int dpi = Win32Toolkit::DpiOf(window);
   Point client{UnscaleFromDpi(static_cast<int>(p.x), dpi), UnscaleFromDpi(static_cast<int>(p.y), dpi)};
-  int shift = ShiftMask();
+  Modifiers modifiers = HeldModifiers();
   InputRouter& input = toolkit.input();
   switch (message) {
     case WM_MOUSEMOVE:
-      input.pointerMove(window, client, ButtonMask(wParam), shift);
+      input.pointerMove(window, client, ButtonsHeld(wParam), modifiers);
       return;
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: {
-      int button = (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)   ? kLeftButton
-                   : (message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK) ? kRightButton
-                                                                               : kMiddleButton;
+      MouseButton button = (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)   ? MouseButton::Left
+                           : (message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK) ? MouseButton::Right
+                                                                                       : MouseButton::Middle;
       if (ownCapture) SetCapture(from);
       auto time = static_cast<std::int64_t>(static_cast<DWORD>(GetMessageTime()));
-      input.pointerDown(window, client, button, shift, time);
+      input.pointerDown(window, client, button, modifiers, time);
       return;
     }
     default: {
-      int button = message == WM_LBUTTONUP ? kLeftButton : message == WM_RBUTTONUP ? kRightButton : kMiddleButton;
-      if (ownCapture && ButtonMask(wParam) == 0 && GetCapture() == from) ReleaseCapture();
-      input.pointerUp(window, client, button, shift);
+      MouseButton button = message == WM_LBUTTONUP   ? MouseButton::Left
+                           : message == WM_RBUTTONUP ? MouseButton::Right
+                                                     : MouseButton::Middle;
+      if (ownCapture && ButtonsHeld(wParam).none() && GetCapture() == from) ReleaseCapture();
+      input.pointerUp(window, client, button, modifiers);
       return;
     }
   }
 }
 
-// A system key or character (WM_SYS...) is one held with Alt; an ordinary character never
-// counts as one, whatever GetKeyState says (AltGr and Alt+numpad codes type characters).
-InputRouter::KeyResult PushKey(Win32Toolkit& toolkit, Window& window, UINT message, WPARAM wParam) {
-  int code = static_cast<int>(wParam);
-  int shift = ShiftMask();
+// An ordinary character never counts as one held with Alt, whatever GetKeyState says
+// (AltGr and Alt+numpad codes type characters).
+KeyResult PushKey(Win32Toolkit& toolkit, Window& window, UINT message, WPARAM wParam) {
+  Modifiers modifiers = HeldModifiers();
   InputRouter& input = toolkit.input();
   switch (message) {
     case WM_KEYDOWN:
-      return input.keyDown(window, code, shift);
+      return input.keyDown(window, {KeyOfVirtualKey(wParam), modifiers});
     case WM_SYSKEYDOWN:
-      return input.keyDown(window, code, (shift | kAltMask) & ~kCtrlMask);
+      return input.keyDown(window, {KeyOfVirtualKey(wParam), WithAlt(modifiers)});
     case WM_CHAR:
-      return input.character(window, code, shift & ~kAltMask);
+      return input.character(window, static_cast<char32_t>(wParam), {modifiers.shift, modifiers.ctrl, false});
     case WM_SYSCHAR:
-      return input.character(window, code, (shift | kAltMask) & ~kCtrlMask);
+      return input.character(window, static_cast<char32_t>(wParam), WithAlt(modifiers));
     default:
-      return {false, code};
+      return KeyResult::Ignored;
   }
 }
 
 void PushKeyUp(Win32Toolkit& toolkit, Window& window, UINT message, WPARAM wParam) {
-  int shift = ShiftMask();
-  if (message == WM_SYSKEYUP) shift = (shift | kAltMask) & ~kCtrlMask;
-  toolkit.input().keyUp(window, static_cast<int>(wParam), shift);
+  Modifiers modifiers = HeldModifiers();
+  if (message == WM_SYSKEYUP) modifiers = WithAlt(modifiers);
+  toolkit.input().keyUp(window, {KeyOfVirtualKey(wParam), modifiers});
+}
+
+// What the toolkit leaves of a key goes to the default procedure.
+LRESULT DefaultKeyMessage(Win32Toolkit& toolkit, Window& window, HWND hwnd, const AliveToken& alive, UINT message,
+                          WPARAM wParam, LPARAM lParam) {
+  auto watch = alive.watch();
+  if (message == WM_KEYUP || message == WM_SYSKEYUP) {
+    PushKeyUp(toolkit, window, message, wParam);
+    return StillAlive(watch) ? DefWindowProcW(hwnd, message, wParam, lParam) : 0;
+  }
+  if (PushKey(toolkit, window, message, wParam) == KeyResult::Handled || !StillAlive(watch)) return 0;
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace morvane

@@ -37,10 +37,16 @@ void PushPointer(Win32Toolkit& toolkit, Window& window, HWND from, UINT message,
 bool IsPointerMessage(UINT message);
 
 // A key or character message as neutral key input for the window; a key-up is pushed apart
-// (see PushKeyUp), since an edit control sees it first. Returns the toolkit's result: when
-// not handled, the host's own handling takes `code` in place of wParam.
-InputRouter::KeyResult PushKey(Win32Toolkit& toolkit, Window& window, UINT message, WPARAM wParam);
+// (see PushKeyUp), since an edit control sees it first. When the toolkit did not handle it,
+// the system's own handling takes the message as it came.
+KeyResult PushKey(Win32Toolkit& toolkit, Window& window, UINT message, WPARAM wParam);
 void PushKeyUp(Win32Toolkit& toolkit, Window& window, UINT message, WPARAM wParam);
+// A key message of a window or drawn control: to the toolkit, then what it left to the
+// default procedure unless the handler destroyed the peer.
+LRESULT DefaultKeyMessage(Win32Toolkit& toolkit, Window& window, HWND hwnd, const AliveToken& alive, UINT message,
+                          WPARAM wParam, LPARAM lParam);
+// An activation message's whole WPARAM: how it was activated and whether it is minimized.
+Activation ActivationOf(WPARAM wParam);
 
 class Win32WindowPeer : public WindowPeer, public Win32Peer {
  public:
@@ -59,7 +65,6 @@ class Win32WindowPeer : public WindowPeer, public Win32Peer {
   int dpi() const { return dpi_; }
 
  private:
-  LRESULT key(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();
   RECT pixelRect(Rect bounds) const;
   Rect unitRect(RECT pixels) const;
@@ -87,7 +92,7 @@ class Win32ControlPeerBase : public ControlPeer, public Win32Peer {
   void create(const wchar_t* className, DWORD style, DWORD exStyle = 0);
   // The control's font as made for its window's dpi.
   HFONT fontHandle() const;
-  // Runs a host notification; false when the peer was destroyed by it.
+  // Runs a toolkit notification; false when the peer was destroyed by it.
   bool dispatch(const std::function<void()>& notify);
   bool setCursor();
   void relayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);

@@ -133,7 +133,7 @@ void Win32Toolkit::tick(UINT_PTR id) {
   auto it = timers_.find(id);
   if (it == timers_.end()) return;
   Timer* timer = it->second;
-  dispatch([timer] { timer->hostTick(); });
+  dispatch([timer] { timer->elapsed(); });
 }
 
 // ---- Text ------------------------------------------------------------------------------

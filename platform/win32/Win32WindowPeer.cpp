@@ -106,7 +106,7 @@ void Win32WindowPeer::dpiChanged(int dpi, const RECT& suggested) {
       peer->apply(Prop::Bounds);
       peer->apply(Prop::Font);
     }
-    toolkit_.dispatch([control] { control->hostResized(); });
+    toolkit_.dispatch([control] { control->resized(); });
     if (!StillAlive(watch)) return;
   }
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -165,25 +165,12 @@ void Win32WindowPeer::paint() {
     ScaledSurface units(back.surface(), dpi_, {0, 0},
                         {UnscaleFromDpi(static_cast<int>(client.right), dpi_),
                          UnscaleFromDpi(static_cast<int>(client.bottom), dpi_)});
-    if (window_.face) window_.face(units);
+    if (window_.hasFace()) window_.paintFace(units);
     back.copyTo(dc, 0, 0);
   } catch (...) {
     // Out of GDI memory: leave the face unpainted rather than end the program.
   }
   EndPaint(hwnd_, &ps);
-}
-
-// Keys reach the window itself only while none of its controls has the keyboard.
-LRESULT Win32WindowPeer::key(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND hwnd = hwnd_;
-  auto watch = alive_.watch();
-  if (message == WM_KEYUP || message == WM_SYSKEYUP) {
-    PushKeyUp(toolkit_, window_, message, wParam);
-    return StillAlive(watch) ? DefWindowProcW(hwnd, message, wParam, lParam) : 0;
-  }
-  InputRouter::KeyResult result = PushKey(toolkit_, window_, message, wParam);
-  if (result.handled || !StillAlive(watch)) return 0;
-  return DefWindowProcW(hwnd, message, static_cast<WPARAM>(result.code), lParam);
 }
 
 LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -198,11 +185,11 @@ LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_CHAR: case WM_SYSCHAR: case WM_KEYUP: case WM_SYSKEYUP:
-      return key(message, wParam, lParam);
-    // The whole 32-bit state goes to the toolkit, which also places the focus: the default
-    // procedure would put it on the window itself.
+      // Keys reach the window itself only while none of its controls has the keyboard.
+      return DefaultKeyMessage(toolkit_, window_, hwnd_, alive_, message, wParam, lParam);
+    // The toolkit places the focus: the default procedure would put it on the window itself.
     case WM_ACTIVATE:
-      toolkit_.input().activationChanged(window_, static_cast<std::uint32_t>(wParam));
+      toolkit_.input().activationChanged(window_, ActivationOf(wParam));
       return 0;
     case WM_SETFOCUS:
       toolkit_.input().focusChanged(window_, nullptr, true);
@@ -216,7 +203,7 @@ LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGED: {
       RECT r;
       GetWindowRect(hwnd_, &r);
-      window_.hostMoved(unitRect(r));
+      window_.movedBySystem(unitRect(r));
       break;
     }
     case WM_DPICHANGED:
@@ -232,7 +219,7 @@ LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (peer) {
           wchar_t text[256] = {};
           GetWindowTextW(peer->handleOf(), text, 256);
-          peer->control().hostTextChanged(Narrow(text));
+          peer->control().textEdited(Narrow(text));
         }
       }
       return 0;

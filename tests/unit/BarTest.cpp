@@ -44,7 +44,7 @@ TEST_F(Bar, LoadsInTheAfterModeCentredAtTheTopWithTodaysDate) {
   EXPECT_TRUE(f.afterHours.visible() && f.afterMinutes.visible());
   for (Control* c : {&f.atYear, &f.atMonth, &f.atDay, &f.atHour, &f.atMinute}) EXPECT_FALSE(c->visible()) << c->name();
   EXPECT_EQ(f.scheduleLine.text(), "Shutdown after / at  ___ : ___  ( HH:mm )");
-  EXPECT_EQ(f.homePageButton.Caption(), "Quillon");
+  EXPECT_EQ(f.homePageButton.caption(), "Quillon");
   EXPECT_TRUE(f.topmost());
   EXPECT_FALSE(f.countdownLine.visible());
 }
@@ -138,13 +138,13 @@ TEST_F(BarKeys, BackspaceMovesOnOnlyWhenItLeavesTheFieldFull) {
   tk().click(f.atMonth);
   f.atMonth.setText("12");
   f.atMonth.setSelection(0, 0);
-  tk().key(8, 8);
+  tk().key(Key::Backspace, kBackspaceCharacter);
   EXPECT_EQ(f.atMonth.text(), "12");
   EXPECT_TRUE(f.atDay.hasFocus());
 
   tk().click(f.atMonth);
   f.atMonth.setSelection(2, 0);
-  tk().key(8, 8);
+  tk().key(Key::Backspace, kBackspaceCharacter);
   EXPECT_EQ(f.atMonth.text(), "1");
   EXPECT_TRUE(f.atMonth.hasFocus());
 }
@@ -178,12 +178,12 @@ TEST_F(BarKeys, ActivatedAgainTheBarGivesTheFocusBackToItsField) {
   MainBar& f = bar();
   for (bool byClick : {false, true}) {
     focusEmptied(f.atHour);
-    tk().activate(f, 0);  // another application's window
+    tk().activate(f, Activation{ActivationKind::Inactive});  // another application's window
     EXPECT_EQ(tk().keyboardFocus(), nullptr);
     if (byClick) {
       tk().clickAt(barPoint(250, 40));
     } else {
-      tk().activate(f, 1);
+      tk().activate(f, Activation{ActivationKind::Active});
     }
     EXPECT_EQ(tk().keyboardFocus(), &f.atHour) << byClick;
     tk().type("7");
@@ -197,22 +197,20 @@ TEST_F(BarKeys, TabAndShiftTabFollowTheTabOrderBothWays) {
   tk().click(f.afterWord);
   tk().click(f.afterHours);
   struct Step {
-    int shift;
+    bool shift;
     Control* focus;
   };
-  for (Step step : {Step{kShiftMask, &f.quitButton}, Step{kShiftMask, &f.homePageButton}, Step{0, &f.quitButton},
-                    Step{0, &f.afterHours}, Step{0, &f.afterMinutes}, Step{0, &f.startButton},
-                    Step{kShiftMask, &f.afterMinutes}}) {
-    tk().key(kKeyTab, kKeyTab, step.shift);
+  for (Step step : {Step{true, &f.quitButton}, Step{true, &f.homePageButton}, Step{false, &f.quitButton},
+                    Step{false, &f.afterHours}, Step{false, &f.afterMinutes}, Step{false, &f.startButton},
+                    Step{true, &f.afterMinutes}}) {
+    tk().key(Key::Tab, kTabCharacter, {.shift = step.shift});
     EXPECT_EQ(tk().keyboardFocus(), step.focus) << step.focus->name();
   }
 }
 
 TEST_F(BarKeys, PastedTextKeepsOnlyItsDigits) {
   MainBar& f = bar();
-  std::string pasted = "-1a2";
-  f.atYear.Paste(pasted);
-  EXPECT_EQ(pasted, "12");
+  EXPECT_EQ(f.atYear.pasted("-1a2"), "12");
 }
 
 TEST_F(Bar, AfterChainRunsFromHoursToMinutes) {
@@ -231,7 +229,7 @@ class BarDocking : public Bar {
  protected:
   void SetUp() override {
     shown();
-    tk().activate(bar(), 1);
+    tk().activate(bar(), Activation{ActivationKind::Active});
     sys().cursor_ = {1000, 700};
   }
   bool collapsed() {
@@ -257,7 +255,7 @@ TEST_F(BarDocking, IdleAndActiveStaysOpenWhereverTheCursorIs) {
 }
 
 TEST_F(BarDocking, IdleBarFoldsOnceAnotherWindowTakesOver) {
-  tk().activate(bar(), 0);
+  tk().activate(bar(), Activation{ActivationKind::Inactive});
   advance(180);
   EXPECT_TRUE(collapsed());
   sys().cursor_ = barPoint(10, 0);
@@ -266,7 +264,7 @@ TEST_F(BarDocking, IdleBarFoldsOnceAnotherWindowTakesOver) {
 }
 
 TEST_F(BarDocking, ActivatingAMinimizedBarDoesNotCountAsActive) {
-  tk().activate(bar(), 0x00010001);
+  tk().activate(bar(), Activation{ActivationKind::Active, true});
   advance(180);
   EXPECT_FALSE(program->barActive);
   EXPECT_TRUE(collapsed());
@@ -293,7 +291,7 @@ TEST_F(BarDocking, RunningCountdownFoldsAsSoonAsTheCursorLeavesAndOpensAtTheTopE
 
 // The folded line is drawn on the bar: a drag on it moves the bar as a drag on its face does.
 TEST_F(BarDocking, ADragOnTheFoldedLineMovesTheBar) {
-  tk().activate(bar(), 0);
+  tk().activate(bar(), Activation{ActivationKind::Inactive});
   advance(180);
   ASSERT_TRUE(collapsed());
   MainBar& f = bar();
@@ -308,7 +306,7 @@ TEST_F(BarDocking, ADragOnTheFoldedLineMovesTheBar) {
 }
 
 TEST_F(BarDocking, FoldedLineBlinksRedPaleGreenGreen) {
-  tk().activate(bar(), 0);
+  tk().activate(bar(), Activation{ActivationKind::Inactive});
   advance(180);
   ASSERT_TRUE(collapsed());
   MainBar& f = bar();
@@ -322,7 +320,7 @@ TEST_F(BarDocking, FoldedLineBlinksRedPaleGreenGreen) {
 
 struct DragCase {
   const char* what;
-  int button;
+  MouseButtons held;
   Point delta;
   Rect expected;
 };
@@ -333,27 +331,25 @@ TEST_P(BarDrag, SnapsBackToTheTopEdgeWithinTheScreen) {
   const DragCase& c = GetParam();
   MainBar& f = shown();
   tk().queueDrag(c.delta);
-  int button = c.button, shift = 0;
-  float x = 250, y = 40;
-  f.MouseMove(button, shift, x, y);
+  f.moved({{250, 40}, MouseButton::None, c.held, {}});
   EXPECT_EQ(f.bounds(), c.expected) << c.what;
-  EXPECT_EQ(tk().systemDragCount(), c.button == kLeftButton ? 1 : 0) << c.what;
+  EXPECT_EQ(tk().systemDragCount(), c.held == MouseButton::Left ? 1 : 0) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Drags, BarDrag,
-    ::testing::Values(DragCase{"past the right edge", kLeftButton, {900, 0}, {769, 0, 255, 43}},
-                      DragCase{"past the left edge", kLeftButton, {-900, 0}, {0, 0, 255, 43}},
-                      DragCase{"downwards", kLeftButton, {-50, 300}, {334, 0, 255, 43}},
-                      DragCase{"left and right held", kLeftButton | kRightButton, {300, 300}, {384, 0, 255, 43}}));
+    ::testing::Values(DragCase{"past the right edge", MouseButton::Left, {900, 0}, {769, 0, 255, 43}},
+                      DragCase{"past the left edge", MouseButton::Left, {-900, 0}, {0, 0, 255, 43}},
+                      DragCase{"downwards", MouseButton::Left, {-50, 300}, {334, 0, 255, 43}},
+                      DragCase{"left and right held", MouseButton::Left | MouseButton::Right, {300, 300}, {384, 0, 255, 43}}));
 
 // ---- Command buttons -----------------------------------------------------------------
 
 TEST_F(Bar, StartAndStopSwapTheLinesAndQuit) {
   MainBar& f = shown();
   tk().click(f.startButton);
-  EXPECT_EQ(f.startButton.Caption(), "Stop");
-  EXPECT_FALSE(f.quitButton.Enabled());
+  EXPECT_EQ(f.startButton.caption(), "Stop");
+  EXPECT_FALSE(f.quitButton.enabled());
   EXPECT_TRUE(f.countdownLine.visible());
   EXPECT_EQ(f.countdownLine.text(), "Shutdown computer as your wish.");
   for (Control* c : {&f.afterHours, &f.afterMinutes, &f.scheduleLine, &f.afterWord, &f.atWord}) EXPECT_FALSE(c->visible()) << c->name();
@@ -364,8 +360,8 @@ TEST_F(Bar, StartAndStopSwapTheLinesAndQuit) {
   EXPECT_TRUE(f.loaded()) << "Quit is disabled during a countdown";
 
   tk().click(f.startButton);
-  EXPECT_EQ(f.startButton.Caption(), "Start");
-  EXPECT_TRUE(f.quitButton.Enabled());
+  EXPECT_EQ(f.startButton.caption(), "Start");
+  EXPECT_TRUE(f.quitButton.enabled());
   EXPECT_FALSE(f.countdownLine.visible());
   EXPECT_TRUE(f.afterHours.visible() && f.scheduleLine.visible() && f.afterWord.visible() && f.atWord.visible());
   EXPECT_FALSE(f.countdownTimer.enabled());
@@ -415,7 +411,7 @@ TEST_F(Bar, ADoubleClickOnStopStopsOnce) {
   advance(1000);
   tk().doubleClick(f.startButton);
   EXPECT_FALSE(f.countdownRunning());
-  EXPECT_EQ(f.startButton.Caption(), "Start");
+  EXPECT_EQ(f.startButton.caption(), "Start");
 }
 
 // The message about a field closes into the bar: active again, with that field holding the
@@ -447,10 +443,10 @@ TEST_F(Bar, AClosedMessageReturnsActivationToTheBarWithTheNamedFieldFocused) {
 TEST_F(Bar, ClosingTheBarFromTheSystemIsQuitAndRefusedDuringACountdown) {
   MainBar& f = shown();
   f.startOrStop();
-  f.hostCloseRequested();
+  f.closeRequested();
   EXPECT_TRUE(f.loaded());
   f.startOrStop();
-  f.hostCloseRequested();
+  f.closeRequested();
   EXPECT_TRUE(sys().ended);
 }
 

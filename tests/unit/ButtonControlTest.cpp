@@ -1,5 +1,5 @@
-// The skinned button on the headless backend: properties, looks, pointer, poll, caption
-// placement and persistence.
+// The skinned button on the headless backend: caption, looks, pointer, poll and caption
+// placement.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/Keys.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "ui/button/ButtonSkin.h"
 #include "ui/button/NineSlice.h"
@@ -22,11 +21,9 @@ class ButtonTest : public testing::Test {
  protected:
   ButtonTest() { window.setBounds({kOrigin.x, kOrigin.y, 300, 100}); }
 
-  SkinButton& Place(Rect bounds, const PropertyBag* stored = nullptr) {
-    button = std::make_unique<SkinButton>(window, p.system(), "button", bounds, stored);
-    button->MouseMove = [this](int& b, int&, float& x, float& y) { moves.push_back({b, x, y}); };
-    button->MouseOut = [this] { ++outs; };
-    button->PropertyChanged = [this](std::string_view name) { changes.emplace_back(name); };
+  SkinButton& Place(Rect bounds) {
+    button = std::make_unique<SkinButton>(window, p.system(), "button", bounds);
+    button->onPointerMoved([this](const PointerEvent& e) { moves.push_back(e); });
     if (!window.loaded()) {
       window.load({1024, 768});
       window.show();
@@ -51,83 +48,56 @@ class ButtonTest : public testing::Test {
     p.tk().moveTo({kOrigin.x + b.x + static_cast<int>(x), kOrigin.y + b.y + static_cast<int>(y)});
   }
 
-  struct Move {
-    int button;
-    float x, y;
-  };
   mutable HeadlessPlatform p{std::chrono::local_days{std::chrono::year{2026} / 1 / 1}};
   Window window{p.toolkit(), "host", {300, 100}};
   std::unique_ptr<SkinButton> button;
-  std::vector<Move> moves;
-  std::vector<std::string> changes;
-  int outs = 0;
+  std::vector<PointerEvent> moves;
 };
 
 TEST_F(ButtonTest, NewButtonIsCaptionedWithItsNameInTheWindowsFont) {
   SkinButton& b = Place({10, 10, 80, 24});
-  EXPECT_EQ(b.Caption(), "button");
-  EXPECT_EQ(b.Font(), window.font());
+  EXPECT_EQ(b.caption(), "button");
+  EXPECT_EQ(b.font(), window.font());
   EXPECT_EQ(b.foreColor(), SkinButton::kEnabledCaption);
   EXPECT_EQ(Shown(), ButtonLook::Normal);
 }
 
-TEST_F(ButtonTest, StateWritesPickTheRestingLook) {
-  struct Row {
-    std::vector<std::int32_t> writes;
-    ButtonLook rest;
-  };
-  for (const Row& row : {Row{{1}, ButtonLook::Emphasised}, Row{{1, 7}, ButtonLook::Emphasised},
-                         Row{{1, 7, 0}, ButtonLook::Normal}, Row{{7}, ButtonLook::Normal},
-                         Row{{1, -1}, ButtonLook::Emphasised}}) {
-    SkinButton& b = Place({10, 10, 80, 24});
-    for (std::int32_t state : row.writes) b.SetState(state);
-    EXPECT_EQ(b.RestLook(), row.rest);
-    EXPECT_EQ(Shown(), row.rest);
-  }
-}
-
 TEST_F(ButtonTest, DisablingGreysFaceAndCaptionAndEnablingRestores) {
   SkinButton& b = Place({10, 10, 80, 24});
-  b.SetState(1);
-  b.SetEnabled(false);
+  b.setEnabled(false);
   EXPECT_EQ(Shown(), ButtonLook::Disabled);
   EXPECT_EQ(b.foreColor(), Rgb(161, 161, 146));
-  b.SetEnabled(true);
-  EXPECT_EQ(Shown(), ButtonLook::Emphasised);
+  b.setEnabled(true);
+  EXPECT_EQ(Shown(), ButtonLook::Normal);
   EXPECT_EQ(b.foreColor(), 0u);
 }
 
-TEST_F(ButtonTest, RewritingAValueStillRefreshesAndNotifies) {
+TEST_F(ButtonTest, RewritingEnabledStillRefreshesTheLook) {
   SkinButton& b = Place({10, 10, 80, 24});
   MoveOnButton(5, 5);
   ASSERT_EQ(Shown(), ButtonLook::Hot);
-  changes.clear();
-  b.SetEnabled(true);
+  b.setEnabled(true);
   EXPECT_EQ(Shown(), ButtonLook::Normal);
-  b.SetState(0);
-  b.SetCaption(b.Caption());
-  b.SetFont(b.Font());
-  EXPECT_EQ(changes, (std::vector<std::string>{"Enabled", "State", "Caption", "Font"}));
 }
 
 TEST_F(ButtonTest, PointerLooksFollowTheButtonsHeld) {
   struct Row {
-    int pressed;
+    MouseButtons pressed;
     bool moveAfter;
     ButtonLook shown;
   };
-  for (Row row : {Row{kRightButton, false, ButtonLook::Pressed}, Row{kRightButton, true, ButtonLook::Hot},
-                  Row{kLeftButton | kRightButton, true, ButtonLook::Hot}, Row{kLeftButton, true, ButtonLook::Pressed},
-                  Row{0, true, ButtonLook::Hot}}) {
+  for (Row row : {Row{MouseButton::Right, false, ButtonLook::Pressed}, Row{MouseButton::Right, true, ButtonLook::Hot},
+                  Row{MouseButton::Left | MouseButton::Right, true, ButtonLook::Hot},
+                  Row{MouseButton::Left, true, ButtonLook::Pressed}, Row{{}, true, ButtonLook::Hot}}) {
     Place({10, 10, 80, 24});
     MoveOnButton(3, 3);
-    if (row.pressed & kLeftButton) p.tk().press(kLeftButton);
-    if (row.pressed & kRightButton) p.tk().press(kRightButton);
+    if (row.pressed.has(MouseButton::Left)) p.tk().press(MouseButton::Left);
+    if (row.pressed.has(MouseButton::Right)) p.tk().press(MouseButton::Right);
     if (row.moveAfter) MoveOnButton(4, 4);
-    EXPECT_EQ(Shown(), row.shown) << row.pressed;
-    if (row.pressed == 0) continue;
-    p.tk().release(kLeftButton);
-    p.tk().release(kRightButton);
+    EXPECT_EQ(Shown(), row.shown) << row.pressed.has(MouseButton::Left) << row.pressed.has(MouseButton::Right);
+    if (row.pressed.none()) continue;
+    p.tk().release(MouseButton::Left);
+    p.tk().release(MouseButton::Right);
     EXPECT_EQ(Shown(), ButtonLook::Normal);
   }
 }
@@ -135,46 +105,46 @@ TEST_F(ButtonTest, PointerLooksFollowTheButtonsHeld) {
 TEST_F(ButtonTest, ContainerHandlersRunBeforeTheLookFollows) {
   SkinButton& b = Place({10, 10, 80, 24});
   std::vector<std::optional<ButtonLook>> seen;
-  b.MouseDown = [&](int&, int&, float&, float&) { seen.push_back(Shown()); };
-  b.MouseMove = [&](int& button, int&, float&, float&) { button = kLeftButton; };
+  b.onPointerPressed([&](const PointerEvent&) { seen.push_back(Shown()); });
+  b.onPointerMoved([&](const PointerEvent&) { seen.push_back(Shown()); });
   MoveOnButton(3, 3);
-  EXPECT_EQ(Shown(), ButtonLook::Pressed);  // the handler made the move a left-button move
-  b.MouseMove = nullptr;
   MoveOnButton(4, 4);
-  p.tk().press(kLeftButton);
-  EXPECT_EQ(seen, (std::vector<std::optional<ButtonLook>>{ButtonLook::Hot}));
+  p.tk().press(MouseButton::Left);
+  EXPECT_EQ(seen, (std::vector<std::optional<ButtonLook>>{ButtonLook::Normal, ButtonLook::Hot, ButtonLook::Hot}));
   EXPECT_EQ(Shown(), ButtonLook::Pressed);
 }
 
-TEST_F(ButtonTest, DraggingOutRaisesMouseOutAfterEveryMoveOutside) {
+TEST_F(ButtonTest, DraggingOutRestsTheLookAfterEveryMoveOutside) {
   SkinButton& b = Place({10, 10, 80, 24});
   MoveOnButton(5, 5);
-  p.tk().press(kLeftButton);
+  p.tk().press(MouseButton::Left);
   for (int i = 1; i <= 2; ++i) {
     MoveOnButton(120, 5 * i);
     EXPECT_EQ(moves.size(), 1u);
     EXPECT_EQ(Shown(), i == 1 ? ButtonLook::Pressed : ButtonLook::Normal);
+    EXPECT_TRUE(b.pollArmed());
     p.tk().advance(SkinButton::kPollIntervalMs);
-    EXPECT_EQ(outs, i);
     EXPECT_EQ(Shown(), ButtonLook::Normal);
-    EXPECT_FALSE(b.PollArmed());
+    EXPECT_FALSE(b.pollArmed());
   }
   MoveOnButton(6, 6);
   EXPECT_EQ(Shown(), ButtonLook::Pressed);
   ASSERT_EQ(moves.size(), 2u);
-  EXPECT_EQ(moves[1].button, kLeftButton);
+  EXPECT_EQ(moves[1].held, MouseButton::Left);
 }
 
 TEST_F(ButtonTest, EveryMoveStartsThePollIntervalAfresh) {
-  Place({10, 10, 80, 24});
+  SkinButton& b = Place({10, 10, 80, 24});
   MoveOnButton(5, 5);
-  p.tk().press(kLeftButton);
+  p.tk().press(MouseButton::Left);
   p.tk().advance(10);
   MoveOnButton(120, 5);
   p.tk().advance(SkinButton::kPollIntervalMs - 1);
-  EXPECT_EQ(outs, 0);
+  EXPECT_TRUE(b.pollArmed());
+  EXPECT_EQ(Shown(), ButtonLook::Pressed);
   p.tk().advance(1);
-  EXPECT_EQ(outs, 1);
+  EXPECT_FALSE(b.pollArmed());
+  EXPECT_EQ(Shown(), ButtonLook::Normal);
 }
 
 TEST_F(ButtonTest, PollCountsTheFarColumnAndRowAsInside) {
@@ -184,29 +154,29 @@ TEST_F(ButtonTest, PollCountsTheFarColumnAndRowAsInside) {
   };
   for (Row row : {Row{{80, 0}, false}, Row{{81, 0}, true}, Row{{0, 24}, false}, Row{{0, 25}, true},
                   Row{{-1, 3}, true}, Row{{3, -1}, true}}) {
-    Place({10, 10, 80, 24});
-    outs = 0;
+    SkinButton& b = Place({10, 10, 80, 24});
     MoveOnButton(3, 3);
     MoveOnButton(static_cast<float>(row.at.x), static_cast<float>(row.at.y));
     p.tk().advance(10 * SkinButton::kPollIntervalMs);
-    EXPECT_EQ(outs, row.out ? 1 : 0) << row.at.x << "," << row.at.y;
+    EXPECT_EQ(b.pollArmed(), !row.out) << row.at.x << "," << row.at.y;
   }
 }
 
 TEST_F(ButtonTest, DisabledButtonIgnoresInputButStillNoticesThePointerLeaving) {
   SkinButton& b = Place({10, 10, 80, 24});
   int clicks = 0, downs = 0;
-  b.Click = [&] { ++clicks; };
-  b.MouseDown = [&](int&, int&, float&, float&) { ++downs; };
+  b.onClick([&] { ++clicks; });
+  b.onPointerPressed([&](const PointerEvent&) { ++downs; });
   MoveOnButton(5, 5);
-  b.SetEnabled(false);
-  b.hostMouseDown(kLeftButton, 0, 5, 5);
-  b.hostClick();
-  b.hostAccessKey();
+  b.setEnabled(false);
+  b.pressed({{5, 5}, MouseButton::Left, MouseButton::Left, {}});
+  b.clicked();
+  b.accessKeyPressed();
   EXPECT_EQ(clicks + downs, 0);
+  ASSERT_TRUE(b.pollArmed());
   MoveOnButton(200, 5);
   p.tk().advance(SkinButton::kPollIntervalMs);
-  EXPECT_EQ(outs, 1);
+  EXPECT_FALSE(b.pollArmed());
   EXPECT_EQ(Shown(), ButtonLook::Disabled);
 }
 
@@ -214,16 +184,20 @@ TEST_F(ButtonTest, DisabledButtonIgnoresInputButStillNoticesThePointerLeaving) {
 // "&" in the caption, in either case, is its access key and clicks it.
 TEST_F(ButtonTest, OnlyPointerClicksAndAccessKeysClick) {
   SkinButton& b = Place({10, 10, 80, 24});
-  b.SetCaption("&Go");
-  int clicks = 0, keys = 0;
-  b.ButtonClick = [&] { ++clicks; };
-  b.KeyDown = [&](int& code, int&) { keys += code; };
+  b.setCaption("&Go");
+  int clicks = 0;
+  std::vector<Key> keys;
+  b.onClick([&] { ++clicks; });
+  b.onKey([&](const KeyEvent& e) {
+    keys.push_back(e.key);
+    return KeyResult::Ignored;
+  });
   p.tk().click(b);
   EXPECT_EQ(clicks, 1);
-  p.tk().key(kKeyEnter, kKeyEnter);
-  p.tk().key(' ', ' ');
+  p.tk().key(Key::Enter, kEnterCharacter);
+  p.tk().key(Key::Space, U' ');
   p.tk().type("g");
-  EXPECT_EQ(keys, kKeyEnter + ' ' + 'G');
+  EXPECT_EQ(keys, (std::vector<Key>{Key::Enter, Key::Space, Key::G}));
   EXPECT_EQ(clicks, 1);
   p.tk().altKey('g');
   p.tk().altKey('G');
@@ -233,57 +207,38 @@ TEST_F(ButtonTest, OnlyPointerClicksAndAccessKeysClick) {
 
 TEST_F(ButtonTest, CaptionIsCentredAndStaysPutWhenPressed) {
   SkinButton& b = Place({10, 10, 80, 24});
-  b.SetCaption("OK");  // 12 x 13 on the headless backend
-  EXPECT_EQ(b.CaptionLeft(), 34.0f);
-  EXPECT_EQ(b.CaptionTop(), 5.5f);
+  b.setCaption("OK");  // 12 x 13 on the headless backend
+  EXPECT_EQ(b.captionLeft(), 34.0f);
+  EXPECT_EQ(b.captionTop(), 5.5f);
   EXPECT_EQ(b.textOrigin(), (Point{34, 5}));
   MoveOnButton(3, 3);
-  p.tk().press(kLeftButton);
+  p.tk().press(MouseButton::Left);
   EXPECT_EQ(b.textOrigin(), (Point{34, 5}));
   EXPECT_EQ(b.foreColor(), 0u);
-  b.SetFont(MakeFont("Arial", 16.5));  // twice the size
+  b.setFont(MakeFont("Arial", 16.5));  // twice the size
   EXPECT_EQ(b.textOrigin(), (Point{28, -1}));
   b.setBounds({10, 10, 100, 40});
   EXPECT_EQ(b.textOrigin(), (Point{38, 7}));
   EXPECT_EQ(Shown(), ButtonLook::Normal);
 }
 
-TEST_F(ButtonTest, MovesOverTheCaptionReportTheCaptionsCorner) {
+// The caption takes the pointer as a whole, at its corner.
+TEST_F(ButtonTest, MovesOverTheCaptionCountAtTheCaptionsCorner) {
   SkinButton& b = Place({10, 10, 80, 24});
-  b.SetCaption("OK");
+  b.setCaption("OK");
   MoveOnButton(40, 10);
+  EXPECT_EQ(Shown(), ButtonLook::Hot);
   MoveOnButton(2, 2);
   ASSERT_EQ(moves.size(), 2u);
-  EXPECT_EQ(moves[0].x, 34.0f);
-  EXPECT_EQ(moves[0].y, 5.5f);
-  EXPECT_EQ(moves[1].x, 2.0f);
+  EXPECT_EQ(moves[0].position, (Point{40, 10}));
+  EXPECT_EQ(moves[1].position, (Point{2, 2}));
   // A caption wider than the button has a negative corner: no move and no hover over it.
-  b.SetCaption("A caption far too long");
+  b.setCaption("A caption far too long");
   moves.clear();
   MoveOnButton(40, 10);
   EXPECT_TRUE(moves.empty());
   EXPECT_EQ(Shown(), ButtonLook::Normal);
-  EXPECT_TRUE(b.PollArmed());
-}
-
-TEST_F(ButtonTest, OnlyValuesOtherThanTheirDefaultsAreStored) {
-  PropertyBag fresh;
-  Place({10, 10, 80, 24}).WriteProperties(fresh);
-  EXPECT_TRUE(fresh.Names().empty());
-
-  FontRef arial = MakeFont("Arial", 9);
-  PropertyBag design{{"CAPTION", "Stop"}, {"font", arial}, {"State", 1}, {"Enabled", false}};
-  SkinButton& b = Place({10, 10, 80, 24}, &design);
-  EXPECT_EQ(Shown(), ButtonLook::Disabled);
-  EXPECT_EQ(b.foreColor(), Rgb(161, 161, 146));
-  b.SetEnabled(true);
-  EXPECT_EQ(Shown(), ButtonLook::Emphasised);
-  PropertyBag stored;
-  b.WriteProperties(stored);
-  EXPECT_EQ(stored.Names(), (std::vector<std::string>{"state", "caption", "font"}));
-  EXPECT_EQ(stored.ReadProperty<std::string>("Caption", ""), "Stop");
-  EXPECT_EQ(stored.ReadProperty<FontRef>("FONT", nullptr), arial);
-  EXPECT_EQ(stored.ReadProperty<std::int32_t>("caption", -1), -1);  // a string is no number
+  EXPECT_TRUE(b.pollArmed());
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST_F(AlertWindow, CountdownShowsItCentredForTheLastFifteenSecondsAndStopEndsBo
   MainBar& bar = program->mainBar();
   EXPECT_FALSE(bar.countdownRunning());
   EXPECT_FALSE(bar.countdownTimer.enabled());
-  EXPECT_EQ(bar.startButton.Caption(), "Start");
+  EXPECT_EQ(bar.startButton.caption(), "Start");
 
   // The next countdown brings a fresh window, centred again where the old one was dragged.
   CountdownAlert* next = AlertOfAOneMinuteCountdown();
@@ -83,7 +83,7 @@ TEST_F(AlertWindow, RunNowSavesAndPowersOffAtOnce) {
 struct DragCase {
   const char* name;
   Point pressAt;  // client pixels
-  std::vector<int> buttons;
+  std::vector<MouseButton> buttons;
   bool drags;
 };
 void PrintTo(const DragCase& c, std::ostream* out) { *out << c.name; }
@@ -95,7 +95,7 @@ TEST_P(AlertDrag, OnlyTheLeftButtonAloneOnTheFaceMovesTheWindow) {
   CountdownAlert& alert = program->countdownAlert();
   alert.show();
   tk().moveTo(At(alert, c.pressAt));
-  for (int b : c.buttons) tk().press(b);
+  for (MouseButton b : c.buttons) tk().press(b);
   tk().queueDrag({40, 30});
   tk().moveTo(At(alert, {c.pressAt.x + 3, c.pressAt.y + 2}));
 
@@ -106,13 +106,13 @@ TEST_P(AlertDrag, OnlyTheLeftButtonAloneOnTheFaceMovesTheWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Presses, AlertDrag,
-    ::testing::Values(DragCase{"LeftOnFace", {30, 120}, {kLeftButton}, true},
-                      DragCase{"LeftOnTitleStrip", {100, 10}, {kLeftButton}, true},
-                      DragCase{"RightOnFace", {30, 120}, {kRightButton}, false},
-                      DragCase{"LeftAndRightOnFace", {30, 120}, {kLeftButton, kRightButton}, false},
-                      DragCase{"LeftOnTheNumber", {170, 110}, {kLeftButton}, false},
-                      DragCase{"LeftOnRunNow", {100, 190}, {kLeftButton}, false},
-                      DragCase{"LeftOnStop", {210, 190}, {kLeftButton}, false}),
+    ::testing::Values(DragCase{"LeftOnFace", {30, 120}, {MouseButton::Left}, true},
+                      DragCase{"LeftOnTitleStrip", {100, 10}, {MouseButton::Left}, true},
+                      DragCase{"RightOnFace", {30, 120}, {MouseButton::Right}, false},
+                      DragCase{"LeftAndRightOnFace", {30, 120}, {MouseButton::Left, MouseButton::Right}, false},
+                      DragCase{"LeftOnTheNumber", {170, 110}, {MouseButton::Left}, false},
+                      DragCase{"LeftOnRunNow", {100, 190}, {MouseButton::Left}, false},
+                      DragCase{"LeftOnStop", {210, 190}, {MouseButton::Left}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

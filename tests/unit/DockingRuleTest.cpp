@@ -60,11 +60,11 @@ TEST(BarPlacement, ClampsToTheTopEdgeAndTheScreen) {
 }
 
 TEST(BarActivation, OnlyActiveOrClickActiveWithoutTheMinimizedFlag) {
-  EXPECT_FALSE(ActivationMeansActive(0));
-  EXPECT_TRUE(ActivationMeansActive(1));
-  EXPECT_TRUE(ActivationMeansActive(2));
-  EXPECT_FALSE(ActivationMeansActive(0x00010001));
-  EXPECT_FALSE(ActivationMeansActive(0x00010002));
+  EXPECT_FALSE(ActivationMeansActive({ActivationKind::Inactive}));
+  EXPECT_TRUE(ActivationMeansActive({ActivationKind::Active}));
+  EXPECT_TRUE(ActivationMeansActive({ActivationKind::ActiveByClick}));
+  EXPECT_FALSE(ActivationMeansActive({ActivationKind::Active, true}));
+  EXPECT_FALSE(ActivationMeansActive({ActivationKind::ActiveByClick, true}));
 }
 
 }  // namespace

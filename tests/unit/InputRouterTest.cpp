@@ -24,10 +24,10 @@ class SecondPress : public ::testing::TestWithParam<PressCase> {
   SecondPress() {
     window.setBounds({100, 100, 200, 100});
     for (Control* label : {&left, &right}) {
-      label->MouseDown = [this, label](int&, int&, float&, float&) { log += label->name() + ":down "; };
-      label->MouseUp = [this, label](int&, int&, float&, float&) { log += label->name() + ":up "; };
-      label->Click = [this, label] { log += label->name() + ":click "; };
-      label->DblClick = [this, label] { log += label->name() + ":dblclick "; };
+      label->onPointerPressed([this, label](const PointerEvent&) { log += label->name() + ":down "; });
+      label->onPointerReleased([this, label](const PointerEvent&) { log += label->name() + ":up "; });
+      label->onClick([this, label] { log += label->name() + ":click "; });
+      label->onDoubleClick([this, label] { log += label->name() + ":dblclick "; });
     }
     window.load({1024, 768});
     window.show();
@@ -45,7 +45,7 @@ class SecondPress : public ::testing::TestWithParam<PressCase> {
   std::string log;
 };
 
-// The host reports a double-click as MouseDown, MouseUp, Click, DblClick, MouseUp.
+// A double-click reads as a press, a release, a click, a double-click and a release.
 TEST_P(SecondPress, IsADoubleClickOnlySoonAndNearOnTheSameControl) {
   const PressCase& c = GetParam();
   clickAt({40, 20});

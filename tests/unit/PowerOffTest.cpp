@@ -122,7 +122,7 @@ TEST_F(PowerOff, AMomentJumpedOverIsAnnouncedAndStopCancelsIt) {
   tk().click(alert->stopButton);
   EXPECT_EQ(program->existingCountdownAlert(), nullptr);
   EXPECT_FALSE(bar.countdownRunning());
-  EXPECT_EQ(bar.startButton.Caption(), "Start");
+  EXPECT_EQ(bar.startButton.caption(), "Start");
   advance(60'000);
   EXPECT_EQ(requests(), 0);
   EXPECT_FALSE(sys().ended);
@@ -184,7 +184,7 @@ TEST_P(Refused, IsToldAndTheBarStaysOrTheCommandLineEnds) {
   MainBar& bar = program->mainBar();
   EXPECT_TRUE(bar.visible());
   EXPECT_FALSE(bar.countdownRunning());
-  EXPECT_EQ(bar.startButton.Caption(), "Start");
+  EXPECT_EQ(bar.startButton.caption(), "Start");
   const auto calls = sys().calls;
   advance(60'000);
   EXPECT_EQ(sys().calls, calls);

@@ -13,8 +13,6 @@
 namespace morvane {
 namespace {
 
-constexpr int kEscape = 27;
-constexpr int kTab = 9;
 
 enum class Act { Yes, OK, No, X, Escape, TabThenEscape, ActivatedAgainThenEscape, SystemClose };
 
@@ -34,14 +32,14 @@ void Perform(HeadlessToolkit& tk, MessageDialog& box, Act act) {
     case Act::OK: tk.click(box.okButton); break;
     case Act::No: tk.click(box.noButton); break;
     case Act::X: tk.click(box.closeButton); break;
-    case Act::TabThenEscape: tk.key(kTab); [[fallthrough]];
-    case Act::Escape: tk.key(kEscape, kEscape); break;
+    case Act::TabThenEscape: tk.key(Key::Tab); [[fallthrough]];
+    case Act::Escape: tk.key(Key::Escape, kEscapeCharacter); break;
     case Act::ActivatedAgainThenEscape:
-      tk.activate(box, 0);
-      tk.activate(box, 1);
-      tk.key(kEscape, kEscape);
+      tk.activate(box, {ActivationKind::Inactive});
+      tk.activate(box, {ActivationKind::Active});
+      tk.key(Key::Escape, kEscapeCharacter);
       break;
-    case Act::SystemClose: box.hostCloseRequested(); break;
+    case Act::SystemClose: box.closeRequested(); break;
   }
 }
 
@@ -117,12 +115,12 @@ TEST_F(MessageDialog, ADialogClosedFromOutsideNeverReturnsAnEarlierReply) {
 }
 
 TEST_F(MessageDialog, OpensCentredAndTopmostAndOnlyTheLeftButtonOnTheStripDragsIt) {
-  struct Press { Point at; int button; bool drags; };
+  struct Press { Point at; MouseButton button; bool drags; };
   tk().onNextModal([&](Window& w) {
     EXPECT_EQ(w.bounds(), (Rect{393, 323, 238, 122}));
     EXPECT_TRUE(w.topmost());
-    for (Press p : {Press{{60, 9}, kRightButton, false}, Press{{60, 50}, kLeftButton, false},
-                    Press{{60, 9}, kLeftButton, true}}) {
+    for (Press p : {Press{{60, 9}, MouseButton::Right, false}, Press{{60, 50}, MouseButton::Left, false},
+                    Press{{60, 9}, MouseButton::Left, true}}) {
       Rect before = w.bounds();
       Point origin = w.clientOrigin();
       tk().moveTo({origin.x + p.at.x, origin.y + p.at.y});
@@ -130,7 +128,7 @@ TEST_F(MessageDialog, OpensCentredAndTopmostAndOnlyTheLeftButtonOnTheStripDragsI
       tk().queueDrag({25, 40});
       tk().moveTo({origin.x + p.at.x + 4, origin.y + p.at.y + 1});
       tk().release(p.button);
-      EXPECT_EQ(w.bounds().x, before.x + (p.drags ? 25 : 0)) << p.at.y << " " << p.button;
+      EXPECT_EQ(w.bounds().x, before.x + (p.drags ? 25 : 0)) << p.at.y << " " << static_cast<int>(p.button);
     }
   });
   ShowMessage(*program, "drag me", 0);

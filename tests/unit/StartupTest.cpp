@@ -69,7 +69,7 @@ TEST_F(Start, AfterFormStartsTheCountdownWithTheDigitsAsTyped) {
   EXPECT_EQ(bar->afterHours.text(), "01");
   EXPECT_EQ(bar->afterMinutes.text(), "30");
   EXPECT_TRUE(bar->visible());
-  EXPECT_EQ(bar->startButton.Caption(), "Stop");
+  EXPECT_EQ(bar->startButton.caption(), "Stop");
   EXPECT_EQ(localOf(bar->moment), testing::At(2026, 12, 7, 11, 30, 0));
   EXPECT_EQ(settingsFile(), "21\r\n0\r\n01\r\n30\r\n 0 \r\n 8421504 \r\n");
 }
@@ -93,7 +93,7 @@ TEST_F(Start, TimeWithSecondsIsReadAsADateAndTimeToday) {
   EXPECT_EQ(bar->atYear.text(), "2026");
   EXPECT_EQ(bar->atMonth.text(), "12");
   EXPECT_EQ(bar->atDay.text(), "7");
-  EXPECT_EQ(bar->startButton.Caption(), "Stop");
+  EXPECT_EQ(bar->startButton.caption(), "Stop");
 }
 
 TEST_F(Start, AQuotedDateAndTimeIsTheSameSchedule) {
@@ -119,7 +119,7 @@ TEST_F(Start, ADateThePlatformReadsStartsTheCountdownToIt) {
   EXPECT_EQ((std::array{bar->atYear.text(), bar->atMonth.text(), bar->atDay.text(), bar->atHour.text(), bar->atMinute.text()}),
             (std::array<std::string, 5>{"2080", "12", "24", "18", "5"}));
   EXPECT_EQ(localOf(bar->moment), testing::At(2080, 12, 24, 18, 5, 0));
-  EXPECT_EQ(bar->startButton.Caption(), "Stop");
+  EXPECT_EQ(bar->startButton.caption(), "Stop");
   EXPECT_TRUE(messages().empty());
 }
 
@@ -128,7 +128,7 @@ TEST_F(Start, OutOfRangeDigitsReachTheBarAndItsMessage) {
   MainBar* bar = program->existingMainBar();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(messages(), (std::vector<std::string>{"The value must be 0-59."}));
-  EXPECT_EQ(bar->startButton.Caption(), "Start");
+  EXPECT_EQ(bar->startButton.caption(), "Start");
   EXPECT_TRUE(bar->afterMinutes.hasFocus());
   EXPECT_EQ(bar->afterMinutes.selLength(), 2);
 }

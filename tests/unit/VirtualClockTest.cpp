@@ -29,9 +29,9 @@ TEST(VirtualClock, TimersFireInDueOrderOverVirtualHours) {
   ClockWindow w(p.toolkit());
   std::vector<char> order;
   long fast = 0, poll = 0, second = 0;
-  w.fast.Tick = [&] { ++fast; if (order.size() < 200) order.push_back('f'); };
-  w.poll.Tick = [&] { ++poll; if (order.size() < 200) order.push_back('p'); };
-  w.second.Tick = [&] { ++second; if (order.size() < 200) order.push_back('s'); };
+  w.fast.onTick([&] { ++fast; if (order.size() < 200) order.push_back('f'); });
+  w.poll.onTick([&] { ++poll; if (order.size() < 200) order.push_back('p'); });
+  w.second.onTick([&] { ++second; if (order.size() < 200) order.push_back('s'); });
   w.load({1024, 768});
 
   p.tk().advance(3 * 3600 * 1000);
@@ -53,7 +53,7 @@ TEST(VirtualClock, DisabledTimerStopsAndReEnablingStartsAFreshInterval) {
   HeadlessPlatform p(At(2026, 1, 1, 0, 0, 0));
   ClockWindow w(p.toolkit());
   int second = 0;
-  w.second.Tick = [&] { ++second; };
+  w.second.onTick([&] { ++second; });
   w.fast.setEnabled(false);
   w.poll.setEnabled(false);
   w.load({1024, 768});
@@ -73,7 +73,7 @@ TEST(VirtualClock, WallClockCanBeMovedWithoutDisturbingTimers) {
   HeadlessPlatform p(At(2026, 1, 1, 0, 0, 0));
   ClockWindow w(p.toolkit());
   int second = 0;
-  w.second.Tick = [&] { ++second; };
+  w.second.onTick([&] { ++second; });
   w.load({1024, 768});
   p.tk().advance(1500);
   p.clock.setWallClock(At(2025, 6, 1, 12, 0, 0));
@@ -87,7 +87,7 @@ TEST(VirtualClock, UnloadedWindowsTimersNeverFire) {
   HeadlessPlatform p(At(2026, 1, 1, 0, 0, 0));
   ClockWindow w(p.toolkit());
   int ticks = 0;
-  w.second.Tick = [&] { ++ticks; w.unload(); };
+  w.second.onTick([&] { ++ticks; w.unload(); });
   w.load({1024, 768});
   p.tk().advance(5000);
   EXPECT_EQ(ticks, 1);

@@ -22,8 +22,8 @@ enum class After { Counting, Idle, HelpOpened, AboutShown, Ended, Unchanged };
 struct KeyCase {
   const char* name;
   Before before;
-  int keyAscii;
-  int shift;
+  char32_t character;
+  Modifiers modifiers;
   After after;
 };
 void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
@@ -55,7 +55,7 @@ TEST_P(WindowKeys, RunTheirCommand) {
   const KeyCase& c = GetParam();
   MainBar& bar = program->mainBar();
   bool wasCounting = bar.countdownRunning();
-  tk().key(std::toupper(c.keyAscii), c.keyAscii, c.shift);
+  tk().key(KeyOfCharacter(c.character), c.character, c.modifiers);
 
   bool alertUp = program->existingCountdownAlert() != nullptr;
   AboutWindow* about = program->existingAboutWindow();
@@ -66,25 +66,25 @@ TEST_P(WindowKeys, RunTheirCommand) {
   if (c.after == After::Ended) return;
   bool counting = c.after == After::Unchanged ? wasCounting : c.after == After::Counting;
   EXPECT_EQ(bar.countdownRunning(), counting);
-  EXPECT_EQ(bar.startButton.Caption(), counting ? "Stop" : "Start");
+  EXPECT_EQ(bar.startButton.caption(), counting ? "Stop" : "Start");
   EXPECT_EQ(alertUp, c.before == Before::Alert && c.after == After::Unchanged);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     BarAndAlert, WindowKeys,
-    ::testing::Values(KeyCase{"BarAltSStarts", Before::IdleBar, 's', kAltMask, After::Counting},
-                      KeyCase{"BarAltShiftSStarts", Before::IdleBar, 'S', kAltMask | kShiftMask, After::Counting},
-                      KeyCase{"BarAltSStops", Before::CountingBar, 's', kAltMask, After::Idle},
-                      KeyCase{"BarAltHOpensHelp", Before::IdleBar, 'h', kAltMask, After::HelpOpened},
-                      KeyCase{"BarAltAShowsAbout", Before::IdleBar, 'a', kAltMask, After::AboutShown},
-                      KeyCase{"BarAltQQuits", Before::IdleBar, 'q', kAltMask, After::Ended},
-                      KeyCase{"BarAltQWhileCounting", Before::CountingBar, 'q', kAltMask, After::Unchanged},
-                      KeyCase{"BarPlainS", Before::IdleBar, 's', 0, After::Unchanged},
-                      KeyCase{"BarAltGrS", Before::IdleBar, 's', kAltMask | kCtrlMask, After::Unchanged},
-                      KeyCase{"AlertEscapeStops", Before::Alert, kKeyEscape, 0, After::Idle},
-                      KeyCase{"AlertAltSStops", Before::Alert, 's', kAltMask, After::Idle},
-                      KeyCase{"AlertAltRDoesNothing", Before::Alert, 'r', kAltMask, After::Unchanged},
-                      KeyCase{"AlertAltH", Before::Alert, 'h', kAltMask, After::Unchanged}),
+    ::testing::Values(KeyCase{"BarAltSStarts", Before::IdleBar, U's', {.alt = true}, After::Counting},
+                      KeyCase{"BarAltShiftSStarts", Before::IdleBar, U'S', {.shift = true, .alt = true}, After::Counting},
+                      KeyCase{"BarAltSStops", Before::CountingBar, U's', {.alt = true}, After::Idle},
+                      KeyCase{"BarAltHOpensHelp", Before::IdleBar, U'h', {.alt = true}, After::HelpOpened},
+                      KeyCase{"BarAltAShowsAbout", Before::IdleBar, U'a', {.alt = true}, After::AboutShown},
+                      KeyCase{"BarAltQQuits", Before::IdleBar, U'q', {.alt = true}, After::Ended},
+                      KeyCase{"BarAltQWhileCounting", Before::CountingBar, U'q', {.alt = true}, After::Unchanged},
+                      KeyCase{"BarPlainS", Before::IdleBar, U's', {}, After::Unchanged},
+                      KeyCase{"BarAltGrS", Before::IdleBar, U's', {.ctrl = true, .alt = true}, After::Unchanged},
+                      KeyCase{"AlertEscapeStops", Before::Alert, kEscapeCharacter, {}, After::Idle},
+                      KeyCase{"AlertAltSStops", Before::Alert, U's', {.alt = true}, After::Idle},
+                      KeyCase{"AlertAltRDoesNothing", Before::Alert, U'r', {.alt = true}, After::Unchanged},
+                      KeyCase{"AlertAltH", Before::Alert, U'h', {.alt = true}, After::Unchanged}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,8 +2,7 @@
 // folds to its top line, and where a dragged bar comes to rest.
 #pragma once
 
-#include <cstdint>
-
+#include "platform/ToolkitTypes.h"
 #include "platform/geometry.h"
 
 namespace morvane {
@@ -29,8 +28,8 @@ BarPlace ClampBarPlace(int left, int width, int screenWidth);
 // Centred at load: half of what the screen leaves, truncated toward zero.
 int CentredBarLeft(int screenWidth, int width);
 
-// Whether an activation message's whole raw state means the bar is active: 1 or 2 alone;
-// the minimized flag in the high word makes it inactive.
-bool ActivationMeansActive(std::uint32_t state);
+// Whether an activation means the bar is active: active or active by a click, and not
+// minimized.
+bool ActivationMeansActive(Activation activation);
 
 }  // namespace morvane

@@ -3,10 +3,12 @@
 
 namespace morvane {
 
-bool FieldAcceptsCharacter(int keyAscii) { return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == kKeyBackspace; }
+bool FieldAcceptsCharacter(char32_t character) {
+  return (character >= U'0' && character <= U'9') || character == kBackspaceCharacter;
+}
 
-bool FieldAdvancesOnKeyUp(int keyCode, std::size_t textLength, std::size_t advanceLength) {
-  bool counts = keyCode == kKeyBackspace || (keyCode >= 48 && keyCode <= 57) || (keyCode >= 96 && keyCode <= 105);
+bool FieldAdvancesOnKeyUp(Key key, std::size_t textLength, std::size_t advanceLength) {
+  bool counts = key == Key::Backspace || IsDigitKey(key) || IsNumpadDigitKey(key);
   return counts && textLength == advanceLength;
 }
 

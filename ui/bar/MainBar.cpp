@@ -41,7 +41,7 @@ MainBar::MainBar(Program& program)
       dockTimer(*this, 180, true),
       program_(program) {
   setBackColor(kBarBackground);
-  face = PaintBarFace;
+  setFace(PaintBarFace);
   // The buttons come first in the tab order and lie above everything else: they are
   // constructed first. The home-page button keeps its display name until the window loads.
   // Each command but the home page has a window key, Alt with its first letter, named in
@@ -59,13 +59,13 @@ MainBar::MainBar(Program& program)
            ButtonInit{aboutButton, "About", &MainBar::showAbout, 'A', "About Morvane (Alt+A)"},
            ButtonInit{homePageButton, nullptr, &MainBar::openHomePage, 0, nullptr},
            ButtonInit{quitButton, "Quit", &MainBar::quit, 'Q', "Save the schedule and quit (Alt+Q)"}}) {
-    if (b.caption) b.button.SetCaption(b.caption);
-    b.button.ButtonClick = [this, handler = b.handler] { (this->*handler)(); };
+    if (b.caption) b.button.setCaption(b.caption);
+    b.button.onClick([this, handler = b.handler] { (this->*handler)(); });
     if (b.tooltip) b.button.setTooltip(b.tooltip);
     if (!b.key) continue;
     std::function<bool()> available;
-    if (&b.button == &quitButton) available = [this] { return quitButton.Enabled(); };
-    addKey(b.key, true, [this, handler = b.handler] { (this->*handler)(); }, available);
+    if (&b.button == &quitButton) available = [this] { return quitButton.enabled(); };
+    addKey(static_cast<char32_t>(b.key), true, [this, handler = b.handler] { (this->*handler)(); }, available);
   }
 
   struct FieldInit { Control& field; int maxLength; const char* text; bool visible; bool tooltip; const char* spoken; };
@@ -87,12 +87,12 @@ MainBar::MainBar(Program& program)
   afterWord.setAccessibleRole(AccessibleRole::RadioButton);
   afterWord.setForeColor(ModeWordColour(true));
   afterWord.setCursor(Cursor::Hand);
-  afterWord.Click = [this] { selectAfterMode(); };
+  afterWord.onClick([this] { selectAfterMode(); });
   atWord.setText("at");
   atWord.setAccessibleRole(AccessibleRole::RadioButton);
   atWord.setForeColor(ModeWordColour(false));
   atWord.setCursor(Cursor::Hand);
-  atWord.Click = [this] { selectAtMode(); };
+  atWord.onClick([this] { selectAtMode(); });
   countdownLine.setText("Shutdown computer as your wish.");
   countdownLine.setAlign(Align::Center);
   countdownLine.setVisible(false);
@@ -100,21 +100,21 @@ MainBar::MainBar(Program& program)
   foldedLine.setForeColor(0x0000FF);
   foldedLine.setVisible(false);
 
-  countdownTimer.Tick = [this] { countdownTick(); };
-  blinkTimer.Tick = [this] { blinkTick(); };
-  dockTimer.Tick = [this] { dockTick(); };
-  MouseMove = [this](int& b, int& s, float& x, float& y) { dragBar(b, s, x, y); };
+  countdownTimer.onTick([this] { countdownTick(); });
+  blinkTimer.onTick([this] { blinkTick(); });
+  dockTimer.onTick([this] { dockTick(); });
+  onPointerMoved([this](const PointerEvent& event) { dragBar(event); });
   wireFields();
 }
 
 MainBar::~MainBar() = default;
 
 void MainBar::onLoad() {
-  ActivationChanged = [this](std::uint32_t state) { activationChanged(state); };
+  onActivationChanged([this](Activation activation) { trackActivation(activation); });
   makeTopmost();
   blinkPhase = 1;
   LoadSettings(program_);
-  homePageButton.SetCaption(kMakerShortName);
+  homePageButton.setCaption(kMakerShortName);
   using namespace std::chrono;
   year_month_day today{floor<days>(program_.system().now())};
   atYear.setText(std::to_string(static_cast<int>(today.year())));
@@ -153,8 +153,8 @@ void MainBar::showMode() {
 // Start becomes Stop and Quit is disabled while a countdown runs; its line takes the place
 // of the schedule line.
 void MainBar::showCountdownState() {
-  startButton.SetCaption(counting_ ? "Stop" : "Start");
-  quitButton.SetEnabled(!counting_);
+  startButton.setCaption(counting_ ? "Stop" : "Start");
+  quitButton.setEnabled(!counting_);
   countdownLine.setVisible(counting_);
   showMode();
 }

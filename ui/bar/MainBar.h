@@ -31,7 +31,7 @@ class MainBar : public Window {
   ~MainBar() override;
 
   void onLoad() override;
-  void hostCloseRequested() override;
+  void closeRequested() override;
 
   // The state, and the one routine each for showing it.
   ScheduleMode mode() const { return mode_; }
@@ -64,8 +64,8 @@ class MainBar : public Window {
   // Docking, the blinking line and dragging.
   void blinkTick();
   void dockTick();
-  void activationChanged(std::uint32_t state);
-  void dragBar(int& button, int& shift, float& x, float& y);
+  void trackActivation(Activation activation);
+  void dragBar(const PointerEvent& event);
   int blinkPhase = 1;
   int screenWidth = 0;
 
@@ -90,8 +90,8 @@ class MainBar : public Window {
   void holdMoment();
   void releaseMoment();
   void wireFields();
-  void fieldKeyPress(Control& field, Control* successor, int& keyAscii);
-  void fieldKeyUp(Control& field, Control& successor, int keyCode);
+  KeyResult fieldCharacter(Control* successor, char32_t character);
+  void fieldKeyReleased(Control& field, Control& successor, Key key);
   void showMessage(const std::string& text);
 
   Program& program_;

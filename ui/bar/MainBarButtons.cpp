@@ -45,8 +45,8 @@ void MainBar::quit() {
 
 // Closing the bar from the system (Alt+F4) is Quit, and is refused while a countdown runs,
 // as Quit is.
-void MainBar::hostCloseRequested() {
-  if (quitButton.Enabled()) quit();
+void MainBar::closeRequested() {
+  if (quitButton.enabled()) quit();
 }
 
 }  // namespace morvane

@@ -5,7 +5,7 @@
 
 namespace morvane {
 
-void MainBar::activationChanged(std::uint32_t state) { program_.barActive = ActivationMeansActive(state); }
+void MainBar::trackActivation(Activation activation) { program_.barActive = ActivationMeansActive(activation); }
 
 // Applied on every tick, whether or not the state changed.
 void MainBar::dockTick() {
@@ -45,8 +45,8 @@ void MainBar::blinkTick() {
 
 // The left button alone lets the system move the bar; afterwards, drag or not, the bar
 // goes back to the top edge and within the screen.
-void MainBar::dragBar(int& button, int&, float&, float&) {
-  if (button == kLeftButton) beginSystemDrag();
+void MainBar::dragBar(const PointerEvent& event) {
+  if (event.held.only(MouseButton::Left)) beginSystemDrag();
   BarPlace place = ClampBarPlace(left(), width(), screenWidth);
   setBounds({place.left, place.top, width(), height()});
 }

@@ -11,25 +11,28 @@ void MainBar::wireFields() {
                     Link{atMinute, nullptr}, Link{afterHours, &afterMinutes}, Link{afterMinutes, nullptr}}) {
     Control* field = &link.field;
     Control* successor = link.successor;
-    field->KeyPress = [this, field, successor](int& keyAscii) { fieldKeyPress(*field, successor, keyAscii); };
+    field->onCharacter([this, successor](char32_t character) { return fieldCharacter(successor, character); });
     if (successor) {
-      field->KeyUp = [this, field, successor](int& keyCode, int&) { fieldKeyUp(*field, *successor, keyCode); };
+      field->onKeyReleased([this, field, successor](const KeyEvent& event) {
+        fieldKeyReleased(*field, *successor, event.key);
+      });
     }
-    field->Paste = [](std::string& text) { text = DigitsOnly(text); };
+    field->onPaste([](std::string text) { return DigitsOnly(text); });
   }
 }
 
-void MainBar::fieldKeyPress(Control&, Control* successor, int& keyAscii) {
-  if (successor && keyAscii == kKeyEnter) {
+// Enter moves on first in a field that has a successor, and goes no further either way.
+KeyResult MainBar::fieldCharacter(Control* successor, char32_t character) {
+  if (successor && character == kEnterCharacter) {
     successor->setFocus();
     successor->selectAll();
-    return;
+    return KeyResult::Handled;
   }
-  if (!FieldAcceptsCharacter(keyAscii)) keyAscii = 0;
+  return FieldAcceptsCharacter(character) ? KeyResult::Ignored : KeyResult::Handled;
 }
 
-void MainBar::fieldKeyUp(Control& field, Control& successor, int keyCode) {
-  if (FieldAdvancesOnKeyUp(keyCode, field.text().size(), static_cast<std::size_t>(field.maxLength()))) {
+void MainBar::fieldKeyReleased(Control& field, Control& successor, Key key) {
+  if (FieldAdvancesOnKeyUp(key, field.text().size(), static_cast<std::size_t>(field.maxLength()))) {
     successor.setFocus();
     successor.selectAll();
   }

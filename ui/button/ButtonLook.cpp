@@ -1,19 +1,11 @@
 // Look rules of the skinned button.
 #include "ui/button/ButtonLook.h"
 
-#include "platform/Window.h"
-
 namespace morvane {
 
-ButtonLook NextRestLook(std::int32_t state, ButtonLook previous) {
-  if (state == 1) return ButtonLook::Emphasised;
-  if (state == 0) return ButtonLook::Normal;
-  return previous;
-}
+ButtonLook RestingLook(bool enabled) { return enabled ? ButtonLook::Normal : ButtonLook::Disabled; }
 
-ButtonLook RefreshedLook(bool enabled, ButtonLook restLook) { return enabled ? restLook : ButtonLook::Disabled; }
-
-ButtonLook MoveLook(int buttonMask) { return buttonMask == kLeftButton ? ButtonLook::Pressed : ButtonLook::Hot; }
+ButtonLook MoveLook(MouseButtons held) { return held.only(MouseButton::Left) ? ButtonLook::Pressed : ButtonLook::Hot; }
 
 bool WithinButton(float x, float y, Size size) {
   return x >= 0 && y >= 0 && x <= static_cast<float>(size.w) && y <= static_cast<float>(size.h);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "platform/ToolkitTypes.h"
 #include "platform/geometry.h"
 
 namespace morvane {
@@ -12,16 +13,12 @@ enum class ButtonLook : std::int16_t { Normal = 0, Pressed = 1, Disabled = 2, Ho
 
 constexpr int kButtonLookCount = 5;
 
-// The resting look after State is written: 1 emphasises, 0 returns to normal, any other
-// value keeps the previous resting look.
-ButtonLook NextRestLook(std::int32_t state, ButtonLook previous);
-
-// What a refresh paints: the resting look, unless the button is disabled.
-ButtonLook RefreshedLook(bool enabled, ButtonLook restLook);
+// What a refresh paints: normal, or disabled.
+ButtonLook RestingLook(bool enabled);
 
 // What a pointer move inside the button paints: pressed only while the left button alone
-// is held (as the container's handler left the mask), hot otherwise.
-ButtonLook MoveLook(int buttonMask);
+// is held, hot otherwise.
+ButtonLook MoveLook(MouseButtons held);
 
 // Whether a point lies on the button for the move gate and the pointer poll; the far
 // column and row (x == width, y == height) still count as inside.

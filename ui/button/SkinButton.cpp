@@ -1,204 +1,141 @@
-// The button's state machine: properties, persistence, input, caption placement and the
+// The button's state machine: caption and enabled state, input, caption placement and the
 // pointer poll that notices when the pointer has left.
 #include "ui/button/SkinButton.h"
 
 #include <cmath>
 
+#include "platform/SkipOnError.h"
 #include "ui/button/ButtonSkin.h"
 #include "ui/button/NineSlice.h"
-#include "platform/SkipOnError.h"
 
 namespace morvane {
 
-SkinButton::SkinButton(Window& owner, System& system, std::string displayName, Rect bounds,
-                         const PropertyBag* stored)
-    : Control(owner, Kind::Custom, std::move(displayName), bounds), system_(system),
-      pollTimer(owner, kPollIntervalMs, false) {
-  pollTimer.Tick = [this] { pollTick(); };
-  RefreshLook();
-  if (stored) {
-    ReadProperties(*stored);
-  } else {
-    InitProperties();
-  }
+SkinButton::SkinButton(Window& owner, System& system, std::string name, Rect bounds)
+    : Control(owner, Kind::Custom, std::move(name), bounds), system_(system),
+      pollTimer_(owner, kPollIntervalMs, false) {
+  pollTimer_.onTick([this] { pollTick(); });
+  setEnabled(true);
+  setCaption(this->name());
+  setFont(owner.font());
   // A window loads its controls once; a button added to a loaded window makes its own peers.
   if (owner.loaded()) {
     createPeer(owner.toolkit());
-    pollTimer.createPeer(owner.toolkit());
+    pollTimer_.createPeer(owner.toolkit());
   }
 }
 
 SkinButton::~SkinButton() {
-  SkipOnError([this] { RefreshLook(); });
+  SkipOnError([this] { refreshLook(); });
 }
 
-// ---- Properties --------------------------------------------------------------------------
-
-std::string SkinButton::Caption() const { return text(); }
-
-// Only a caption that really changed moves the label, as a label's own change notice does.
-void SkinButton::SetCaption(std::string caption) {
+// Only a caption that really changed moves it, as a label's own change notice does.
+void SkinButton::setCaption(std::string caption) {
   bool differs = caption != text();
   setText(std::move(caption));
-  Notify("Caption");
-  if (differs) UserControl_Resize();
+  if (differs) placeCaption();
 }
 
-bool SkinButton::Enabled() const { return enabled(); }
-
-void SkinButton::SetEnabled(bool on) {
-  setEnabled(on);
-  Notify("Enabled");
-  RefreshLook();
-  setForeColor(Enabled() ? kEnabledCaption : kDisabledCaption);
+// Written again with the same value, it still repaints the resting look.
+void SkinButton::setEnabled(bool enabled) {
+  Control::setEnabled(enabled);
+  refreshLook();
+  setForeColor(enabled ? kEnabledCaption : kDisabledCaption);
 }
 
-FontRef SkinButton::Font() const { return font(); }
-
-void SkinButton::SetFont(FontRef font) {
-  setFont(std::move(font));
-  UserControl_Resize();
-  Notify("Font");
-}
-
-std::int32_t SkinButton::State() const { return state_; }
-
-void SkinButton::SetState(std::int32_t state) {
-  state_ = state;
-  Notify("State");
-  RefreshLook();
-}
-
-void SkinButton::Notify(std::string_view property) {
-  if (PropertyChanged) PropertyChanged(property);
-}
-
-// ---- Persistence -------------------------------------------------------------------------
-
-void SkinButton::InitProperties() {
-  SetEnabled(true);
-  SetCaption(name());
-  SetFont(owner().font());
-}
-
-void SkinButton::ReadProperties(const PropertyBag& bag) {
-  SetState(bag.ReadProperty<std::int32_t>("State", 0));
-  SetEnabled(bag.ReadProperty("Enabled", true));
-  SetCaption(bag.ReadProperty<std::string>("Caption", name()));
-  SetFont(bag.ReadProperty<FontRef>("Font", owner().font()));
-}
-
-void SkinButton::WriteProperties(PropertyBag& bag) const {
-  bag.WriteProperty("State", state_, std::int32_t{0});
-  bag.WriteProperty("Enabled", Enabled(), true);
-  bag.WriteProperty("Caption", Caption(), name());
-  bag.WriteProperty("Font", Font(), owner().font());
+void SkinButton::setFont(FontRef font) {
+  Control::setFont(std::move(font));
+  placeCaption();
 }
 
 // ---- Looks -------------------------------------------------------------------------------
 
-void SkinButton::RefreshLook() {
-  restLook_ = NextRestLook(state_, restLook_);
-  PaintSkin(RefreshedLook(Enabled(), restLook_));
-}
+void SkinButton::refreshLook() { paintSkin(RestingLook(enabled())); }
 
-void SkinButton::PaintSkin(const ButtonLook& look) {
+void SkinButton::paintSkin(ButtonLook look) {
   Surface* surface = peer() ? peer()->surface() : nullptr;
   if (!surface) return;
   PaintNineSlice(*surface, ButtonSkin(look));
   peer()->present();
 }
 
-void SkinButton::UserControl_Resize() {
-  RefreshLook();
-  lblSize_ = owner().toolkit().measureText(CaptionFont(), text());
-  Size size = SurfaceSize();
-  lblTop_ = static_cast<float>(size.h - lblSize_.h) / 2;
-  lblLeft_ = static_cast<float>(size.w - lblSize_.w) / 2;
+void SkinButton::placeCaption() {
+  refreshLook();
+  captionSize_ = owner().toolkit().measureText(captionFont(), text());
+  Size size = surfaceSize();
+  captionTop_ = static_cast<float>(size.h - captionSize_.h) / 2;
+  captionLeft_ = static_cast<float>(size.w - captionSize_.w) / 2;
   // Half-pixel positions go to the pixel above and to the left.
-  setTextOrigin({static_cast<int>(std::floor(lblLeft_)), static_cast<int>(std::floor(lblTop_))});
+  setTextOrigin({static_cast<int>(std::floor(captionLeft_)), static_cast<int>(std::floor(captionTop_))});
 }
 
-Size SkinButton::SurfaceSize() const {
+Size SkinButton::surfaceSize() const {
   if (Surface* surface = peer() ? peer()->surface() : nullptr) return {surface->width(), surface->height()};
   return {bounds().w, bounds().h};
 }
 
-const morvane::Font& SkinButton::CaptionFont() const {
-  static const morvane::Font fallback;
+const Font& SkinButton::captionFont() const {
+  static const Font fallback;
   return font() ? *font() : fallback;
 }
 
 // ---- Input -------------------------------------------------------------------------------
 
-void SkinButton::hostCreated() {
-  UserControl_Resize();
-  RefreshLook();
+void SkinButton::created() {
+  placeCaption();
+  refreshLook();
 }
 
-void SkinButton::hostClick() {
-  if (Enabled() && Click) Click();
+void SkinButton::clicked() {
+  if (enabled()) Control::clicked();
 }
 
-void SkinButton::hostAccessKey() { hostClick(); }
-
-// The caption is a label without a window of its own: the part of it that lies on the
-// button takes the pointer there.
-bool SkinButton::OverCaption(float x, float y) const {
-  Size size = SurfaceSize();
-  bool onButton = x >= 0 && y >= 0 && x < static_cast<float>(size.w) && y < static_cast<float>(size.h);
-  return onButton && x >= lblLeft_ && y >= lblTop_ && x < lblLeft_ + static_cast<float>(lblSize_.w) &&
-         y < lblTop_ + static_cast<float>(lblSize_.h);
+// The part of the caption that lies on the button.
+bool SkinButton::overCaption(Point position) const {
+  Size size = surfaceSize();
+  float x = static_cast<float>(position.x), y = static_cast<float>(position.y);
+  bool onButton = position.x >= 0 && position.y >= 0 && position.x < size.w && position.y < size.h;
+  return onButton && x >= captionLeft_ && y >= captionTop_ && x < captionLeft_ + static_cast<float>(captionSize_.w) &&
+         y < captionTop_ + static_cast<float>(captionSize_.h);
 }
 
-void SkinButton::hostMouseDown(int button, int shift, float x, float y) {
-  if (!Enabled()) return;
-  pressedOnCaption_ = OverCaption(x, y);
-  if (pressedOnCaption_) {
-    x -= lblLeft_;
-    y -= lblTop_;
-  }
-  if (MouseDown) MouseDown(button, shift, x, y);
-  PaintSkin(ButtonLook::Pressed);
+void SkinButton::pressed(const PointerEvent& event) {
+  if (!enabled()) return;
+  Control::pressed(event);
+  paintSkin(ButtonLook::Pressed);
 }
 
-// A move over the caption reports the caption's own corner, so a caption that overhangs
-// the button takes no hover. Moves are routed by where the pointer is, also while a
-// button is held, so dragging out never raises a move outside.
-void SkinButton::hostMouseMove(int button, int shift, float x, float y) {
-  if (!Enabled()) return;
-  if (OverCaption(x, y)) {
-    x = lblLeft_;
-    y = lblTop_;
-  }
+// The caption takes the pointer as a whole at its own corner, so a caption that overhangs
+// the button takes no hover. Moves are routed by where the pointer is, also while a button
+// is held, so dragging out raises no move outside.
+void SkinButton::moved(const PointerEvent& event) {
+  if (!enabled()) return;
+  bool onCaption = overCaption(event.position);
+  float x = onCaption ? captionLeft_ : static_cast<float>(event.position.x);
+  float y = onCaption ? captionTop_ : static_cast<float>(event.position.y);
   // Every move starts the poll's interval afresh, as SetTimer does.
-  pollTimer.setEnabled(false);
-  pollTimer.setEnabled(true);
-  if (!WithinButton(x, y, SurfaceSize())) return;
-  if (MouseMove) MouseMove(button, shift, x, y);
-  PaintSkin(MoveLook(button));
+  pollTimer_.setEnabled(false);
+  pollTimer_.setEnabled(true);
+  if (!WithinButton(x, y, surfaceSize())) return;
+  Control::moved(event);
+  paintSkin(MoveLook(event.held));
 }
 
-void SkinButton::hostMouseUp(int button, int shift, float x, float y) {
-  if (!Enabled()) return;
-  if (pressedOnCaption_) {
-    x -= lblLeft_;
-    y -= lblTop_;
-  }
-  if (MouseUp) MouseUp(button, shift, x, y);
-  RefreshLook();
+void SkinButton::released(const PointerEvent& event) {
+  if (!enabled()) return;
+  Control::released(event);
+  refreshLook();
 }
 
-void SkinButton::hostKeyDown(int& keyCode, int& shift) {
-  if (Enabled()) Control::hostKeyDown(keyCode, shift);
+KeyResult SkinButton::keyPressed(const KeyEvent& event) {
+  return enabled() ? Control::keyPressed(event) : KeyResult::Ignored;
 }
 
-void SkinButton::hostKeyPress(int& keyAscii) {
-  if (Enabled()) Control::hostKeyPress(keyAscii);
+void SkinButton::keyReleased(const KeyEvent& event) {
+  if (enabled()) Control::keyReleased(event);
 }
 
-void SkinButton::hostKeyUp(int& keyCode, int& shift) {
-  if (Enabled()) Control::hostKeyUp(keyCode, shift);
+KeyResult SkinButton::character(char32_t character) {
+  return enabled() ? Control::character(character) : KeyResult::Ignored;
 }
 
 // ---- Pointer poll ------------------------------------------------------------------------
@@ -206,10 +143,9 @@ void SkinButton::hostKeyUp(int& keyCode, int& shift) {
 // Purely geometric: a window covering the button still counts as the button.
 void SkinButton::pollTick() {
   Point p = screenToClient(system_.cursorPos());
-  if (WithinButton(static_cast<float>(p.x), static_cast<float>(p.y), SurfaceSize())) return;
-  pollTimer.setEnabled(false);
-  if (MouseOut) MouseOut();
-  RefreshLook();
+  if (WithinButton(static_cast<float>(p.x), static_cast<float>(p.y), surfaceSize())) return;
+  pollTimer_.setEnabled(false);
+  refreshLook();
 }
 
 }  // namespace morvane

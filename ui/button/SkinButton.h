@@ -1,19 +1,15 @@
-// The program's own push button: a skinned face with five looks, a centred caption, the
-// host's events raised with their arguments by reference, a MouseOut event of its own and
-// four persisted properties. The backend delivers input, keeps the painted face and draws
-// the caption over it at the text origin; look rules, skins and nine-slice painting live
-// in their own files beside this one.
+// The program's own push button: a skinned face with its looks, a centred caption, a click
+// on a press and release over it or its access key, and a pointer poll that notices the
+// pointer leaving. The backend delivers input, keeps the painted face and draws the caption
+// over it at the text origin; look rules, skins and nine-slice painting live in their own
+// files beside this one.
 #pragma once
 
-#include <cstdint>
-#include <functional>
 #include <string>
-#include <string_view>
 
 #include "platform/system.h"
 #include "platform/Window.h"
 #include "ui/button/ButtonLook.h"
-#include "ui/button/PropertyBag.h"
 
 namespace morvane {
 
@@ -24,88 +20,55 @@ class SkinButton : public Control {
   static constexpr Color kEnabledCaption = 0;
   static constexpr Color kDisabledCaption = Rgb(161, 161, 146);
 
-  // A button placed on its window under its display name; properties restored from
-  // `stored` when given (ReadProperties), otherwise set as a new instance (InitProperties).
-  // The system is where the pointer poll reads the cursor.
-  SkinButton(Window& owner, System& system, std::string displayName, Rect bounds,
-              const PropertyBag* stored = nullptr);
+  // A button placed on its window, captioned with its name in the window's font. The
+  // system is where the pointer poll reads the cursor.
+  SkinButton(Window& owner, System& system, std::string name, Rect bounds);
   ~SkinButton() override;
 
-  // Properties. Each write notifies PropertyChanged, even when the value is unchanged.
-  std::string Caption() const;
-  void SetCaption(std::string caption);
-  bool Enabled() const;
-  void SetEnabled(bool on);
-  FontRef Font() const;  // the window's font until one is set
-  void SetFont(FontRef font);
-  std::int32_t State() const;
-  void SetState(std::int32_t state);
+  const std::string& caption() const { return text(); }
+  void setCaption(std::string caption);
+  // These hide Control's own: each also repaints the look or places the caption anew.
+  void setEnabled(bool enabled);
+  void setFont(FontRef font);
 
-  // A new size, however it was set, re-centres the caption and repaints.
-  void hostResized() override { UserControl_Resize(); }
+  void refreshLook();
+  void paintSkin(ButtonLook look);
+  void placeCaption();
+  // Where the caption sits, in surface pixels (halves allowed); the text origin is this
+  // rounded towards the top left.
+  float captionLeft() const { return captionLeft_; }
+  float captionTop() const { return captionTop_; }
+  Size captionSize() const { return captionSize_; }
+  bool pollArmed() const { return pollTimer_.enabled(); }
 
-  // Events. The container may set either name of a standard event: the Button names are
-  // the very handlers Control raises.
-  std::function<void()>& ButtonClick = Click;
-  KeyHandler& ButtonKeyDown = KeyDown;
-  KeyHandler& ButtonKeyUp = KeyUp;
-  KeyPressHandler& ButtonKeyPress = KeyPress;
-  MouseHandler& ButtonMouseDown = MouseDown;
-  MouseHandler& ButtonMouseMove = MouseMove;
-  MouseHandler& ButtonMouseUp = MouseUp;
-  std::function<void()> MouseOut;
-  // The host hears which persisted property was written: "State", "Enabled", "Caption", "Font".
-  std::function<void(std::string_view property)> PropertyChanged;
-
-  // Persistence.
-  void ReadProperties(const PropertyBag& bag);
-  void WriteProperties(PropertyBag& bag) const;
-
-  void RefreshLook();
-  void PaintSkin(const ButtonLook& look);
-  void UserControl_Resize();
-  ButtonLook RestLook() const { return restLook_; }
-  // Where the caption label sits, in surface pixels (halves allowed); the text origin is
-  // this rounded towards the top left.
-  float CaptionLeft() const { return lblLeft_; }
-  float CaptionTop() const { return lblTop_; }
-  Size CaptionSize() const { return lblSize_; }
-  bool PollArmed() const { return pollTimer.enabled(); }
-
-  // Host notifications. While the button is disabled it takes no input.
-  void hostCreated() override;
-  void hostClick() override;
-  void hostDoubleClick() override {}  // the button raises no double-click event
-  void hostMouseDown(int button, int shift, float x, float y) override;
-  void hostMouseMove(int button, int shift, float x, float y) override;
-  void hostMouseUp(int button, int shift, float x, float y) override;
-  void hostKeyDown(int& keyCode, int& shift) override;
-  void hostKeyPress(int& keyAscii) override;
-  void hostKeyUp(int& keyCode, int& shift) override;
-  void hostAccessKey() override;
+  // While the button is disabled it takes no input.
+  void created() override;
+  void resized() override { placeCaption(); }
+  void clicked() override;
+  void doubleClicked() override {}  // a second press is just a press to a button
+  void pressed(const PointerEvent& event) override;
+  void moved(const PointerEvent& event) override;
+  void released(const PointerEvent& event) override;
+  KeyResult keyPressed(const KeyEvent& event) override;
+  void keyReleased(const KeyEvent& event) override;
+  KeyResult character(char32_t character) override;
+  void accessKeyPressed() override { clicked(); }
 
  private:
-  // Writing these directly would skip the look, caption colour and notifications.
-  using Control::setEnabled;
-  using Control::setFont;
+  // Writing these directly would skip the caption's placement and colour.
   using Control::setForeColor;
   using Control::setText;
 
-  void InitProperties();
-  void Notify(std::string_view property);
   void pollTick();
-  bool OverCaption(float x, float y) const;
-  Size SurfaceSize() const;
-  const morvane::Font& CaptionFont() const;
+  bool overCaption(Point position) const;
+  Size surfaceSize() const;
+  const Font& captionFont() const;
 
   System& system_;
-  std::int32_t state_ = 0;
-  ButtonLook restLook_ = ButtonLook::Normal;
-  float lblLeft_ = 0;
-  float lblTop_ = 0;
-  Size lblSize_;
-  bool pressedOnCaption_ = false;
-  Timer pollTimer;
+  float captionLeft_ = 0;
+  float captionTop_ = 0;
+  Size captionSize_;
+  Timer pollTimer_;
 };
 
 }  // namespace morvane

@@ -12,9 +12,8 @@ AboutWindow::AboutWindow(Program& program)
   setBorder(Border::None);
   setStartPosition(StartPosition::CenterScreen);
   setBackColor(Rgb(255, 255, 255));  // the system window colour
-  face = PaintAboutFace;
-  splashTimer.Tick = [this] { closeSplash(); };
-  Click = [this] { clicked(); };
+  setFace(PaintAboutFace);
+  splashTimer.onTick([this] { closeSplash(); });
 }
 
 void AboutWindow::showAsAbout() {
@@ -27,7 +26,7 @@ void AboutWindow::closeSplash() {
   unload();
 }
 
-// A click on the splash asks for the program, so it opens the main window at once rather than
+// Any click on the window, face or not: a click on the splash asks for the program, so it opens the main window at once rather than
 // closing the only window there is; a click on the about box only closes it.
 void AboutWindow::clicked() {
   if (splashTimer.enabled()) {

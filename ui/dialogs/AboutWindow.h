@@ -20,7 +20,7 @@ class AboutWindow : public Window {
   // Shown from the bar, it is the about box and no splash: it stays until clicked.
   void showAsAbout();
   void closeSplash();
-  void clicked();
+  void clicked() override;
 
   // Runs from creation: the window is the splash until shown as the about box.
   Timer splashTimer;

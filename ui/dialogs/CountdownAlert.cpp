@@ -7,7 +7,6 @@
 #include "ui/PowerOff.h"
 #include "ui/Program.h"
 #include "ui/dialogs/AlertFace.h"
-#include "ui/dialogs/ButtonDesign.h"
 #include "ui/dialogs/PawPrint.h"
 #include "ui/bar/MainBar.h"
 
@@ -20,32 +19,34 @@ const Font kButtonFont{"Arial", 9};
 CountdownAlert::CountdownAlert(Program& program)
     : Window(program.toolkit(), kCaption, {360, 240}),
       secondsLeft(*this, Control::Kind::Label, "secondsLeft", {160, 100, 38, 37}),
-      runNowButton(*this, program.system(), "runNowButton", {80, 182, 80, 24},
-                   ButtonDesign("Run Now", kButtonFont).get()),
-      stopButton(*this, program.system(), "stopButton", {192, 182, 80, 24},
-                   ButtonDesign("Stop", kButtonFont).get()),
+      runNowButton(*this, program.system(), "runNowButton", {80, 182, 80, 24}),
+      stopButton(*this, program.system(), "stopButton", {192, 182, 80, 24}),
       program_(program) {
   setBorder(Border::None);
   setStartPosition(StartPosition::CenterScreen);
   setBackColor(kFaceGrey);
   setFont(MakeFont("Arial", 9));
-  face = PaintAlertFace;
+  setFace(PaintAlertFace);
 
   secondsLeft.setText("99");
   secondsLeft.setFont(MakeFont("MS Sans Serif", 24, true));
   secondsLeft.setForeColor(0x800000);
   secondsLeft.setAlign(Align::Center);
 
-  MouseMove = [this](int& button, int& shift, float& x, float& y) { dragAlert(button, shift, x, y); };
-  runNowButton.ButtonClick = [this] { runNow(); };
-  stopButton.ButtonClick = [this] { stop(); };
+  runNowButton.setCaption("Run Now");
+  runNowButton.setFont(std::make_shared<const Font>(kButtonFont));
+  stopButton.setCaption("Stop");
+  stopButton.setFont(std::make_shared<const Font>(kButtonFont));
+  onPointerMoved([this](const PointerEvent& event) { dragAlert(event); });
+  runNowButton.onClick([this] { runNow(); });
+  stopButton.onClick([this] { stop(); });
   // Window keys, named in the buttons' tooltips: a keyboard alone can stop the shutdown. No
   // key runs it: the alert comes up in front of whatever the user is typing into, and a chord
   // meant for another program must not switch the computer off.
   runNowButton.setTooltip("Shut down now");
   stopButton.setTooltip("Stop the countdown (Esc or Alt+S)");
-  addKey(kKeyEscape, false, [this] { stop(); });
-  addKey('S', true, [this] { stop(); });
+  addKey(kEscapeCharacter, false, [this] { stop(); });
+  addKey(U'S', true, [this] { stop(); });
 }
 
 void CountdownAlert::onLoad() { makeTopmost(); }
@@ -55,8 +56,8 @@ void CountdownAlert::showSecondsLeft(std::int64_t seconds) {
   if (!visible()) show();
 }
 
-void CountdownAlert::dragAlert(int& button, int&, float&, float&) {
-  if (button == kLeftButton) beginSystemDrag();
+void CountdownAlert::dragAlert(const PointerEvent& event) {
+  if (event.held.only(MouseButton::Left)) beginSystemDrag();
 }
 
 void CountdownAlert::runNow() { DoShutdown(program_); }

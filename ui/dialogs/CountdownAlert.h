@@ -19,7 +19,7 @@ class CountdownAlert : public Window {
   void onLoad() override;
   // The seconds left in large digits; the window comes up if it is not up yet.
   void showSecondsLeft(std::int64_t seconds);
-  void dragAlert(int& button, int& shift, float& x, float& y);
+  void dragAlert(const PointerEvent& event);
   void runNow();
   void stop();
 

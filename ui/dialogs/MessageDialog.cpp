@@ -4,7 +4,6 @@
 #include "platform/Keys.h"
 #include "ui/dialogs/ShowMessage.h"
 #include "ui/Program.h"
-#include "ui/dialogs/ButtonDesign.h"
 #include "ui/dialogs/PawPrint.h"
 #include "ui/dialogs/TitleStrip.h"
 
@@ -18,16 +17,21 @@ const Font kButtonFont{"MS Sans Serif", 8.25};
 MessageDialog::MessageDialog(Program& program)
     : Window(program.toolkit(), kCaption, {236, 120}),
       messageText(*this, Control::Kind::Label, "messageText", {8, 26, 224, 60}),
-      yesButton(*this, program.system(), "yesButton", {39, 93, 60, 20}, ButtonDesign("Yes", kButtonFont).get()),
-      okButton(*this, program.system(), "okButton", {89, 93, 60, 20}, ButtonDesign("OK", kButtonFont).get()),
-      noButton(*this, program.system(), "noButton", {139, 93, 60, 20}, ButtonDesign("No", kButtonFont).get()),
-      closeButton(*this, program.system(), "closeButton", {220, 1, 14, 14}, ButtonDesign("X", kButtonFont).get()),
+      yesButton(*this, program.system(), "yesButton", {39, 93, 60, 20}),
+      okButton(*this, program.system(), "okButton", {89, 93, 60, 20}),
+      noButton(*this, program.system(), "noButton", {139, 93, 60, 20}),
+      closeButton(*this, program.system(), "closeButton", {220, 1, 14, 14}),
       titleStrip(*this, Control::Kind::Picture, "titleStrip", {0, 0, 236, 18}),
       program_(program) {
   setBorder(Border::Single);
   setStartPosition(StartPosition::CenterScreen);
   setBackColor(kFaceGrey);
   setKeyPreview(true);
+  for (auto [button, caption] : {std::pair<SkinButton*, const char*>{&yesButton, "Yes"}, {&okButton, "OK"},
+                                 {&noButton, "No"}, {&closeButton, "X"}}) {
+    button->setCaption(caption);
+    button->setFont(std::make_shared<const Font>(kButtonFont));
+  }
 
   // SimSun under its English face name, which Windows resolves on every locale; the
   // program's texts are single-byte, so the name is not written in its GB2312 form.
@@ -37,23 +41,21 @@ MessageDialog::MessageDialog(Program& program)
   yesButton.setVisible(false);
   okButton.setVisible(false);
   noButton.setVisible(false);
-  titleStrip.face = PaintTitleStrip;
+  titleStrip.setFace(PaintTitleStrip);
   closeButton.setAccessibleName("Close");
 
-  yesButton.ButtonClick = [this] { yes(); };
-  okButton.ButtonClick = [this] { ok(); };
-  noButton.ButtonClick = [this] { no(); };
-  closeButton.ButtonClick = [this] { dismiss(); };
-  KeyPress = [this](int& keyAscii) { keyPressed(keyAscii); };
-  titleStrip.MouseMove = [this](int& button, int& shift, float& x, float& y) {
-    dragByTitle(button, shift, x, y);
-  };
+  yesButton.onClick([this] { yes(); });
+  okButton.onClick([this] { ok(); });
+  noButton.onClick([this] { no(); });
+  closeButton.onClick([this] { dismiss(); });
+  onCharacter([this](char32_t character) { return characterTyped(character); });
+  titleStrip.onPointerMoved([this](const PointerEvent& event) { dragByTitle(event); });
 }
 
 void MessageDialog::onLoad() { makeTopmost(); }
 
 // With no reply button shown there is nothing for "X" to answer, but the dialog still closes.
-void MessageDialog::hostCloseRequested() {
+void MessageDialog::closeRequested() {
   dismiss();
   unload();
 }
@@ -78,12 +80,14 @@ void MessageDialog::dismiss() {
   }
 }
 
-void MessageDialog::keyPressed(int& keyAscii) {
-  if (keyAscii == kKeyEscape) dismiss();
+// Escape answers as "X" does; the character still goes on to the focused control.
+KeyResult MessageDialog::characterTyped(char32_t character) {
+  if (character == kEscapeCharacter) dismiss();
+  return KeyResult::Ignored;
 }
 
-void MessageDialog::dragByTitle(int& button, int&, float&, float&) {
-  if (button == kLeftButton) beginSystemDrag();
+void MessageDialog::dragByTitle(const PointerEvent& event) {
+  if (event.held.only(MouseButton::Left)) beginSystemDrag();
 }
 
 }  // namespace morvane

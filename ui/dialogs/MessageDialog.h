@@ -19,14 +19,14 @@ class MessageDialog : public Window {
   void onLoad() override;
   // Closing the dialog from outside (Alt+F4, the system ending it) answers as "X" does, so
   // the caller never sees a reply left over from an earlier dialog.
-  void hostCloseRequested() override;
+  void closeRequested() override;
 
   void yes();
   void ok();
   void no();
   void dismiss();
-  void keyPressed(int& keyAscii);
-  void dragByTitle(int& button, int& shift, float& x, float& y);
+  KeyResult characterTyped(char32_t character);
+  void dragByTitle(const PointerEvent& event);
 
   // The reply this dialog was closed with, once it was.
   bool replied() const { return reply_ != 0; }
