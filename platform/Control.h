@@ -119,8 +119,8 @@ class Control : public InputEvents {
   std::string text_;
   bool visible_ = true;
   bool enabled_ = true;
-  Color foreColor_ = 0;
-  Color backColor_ = 0xF0F0F0;
+  Color foreColor_;
+  Color backColor_ = Rgb(240, 240, 240);
   FontRef font_;
   std::string tooltip_;
   Cursor cursor_ = Cursor::Default;

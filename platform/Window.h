@@ -115,7 +115,7 @@ class Window : public InputEvents {
   Rect bounds_;
   Border border_ = Border::None;
   StartPosition startPosition_ = StartPosition::TopLeft;
-  Color backColor_ = 0xF0F0F0;
+  Color backColor_ = Rgb(240, 240, 240);
   FontRef font_;
   bool keyPreview_ = false;
   bool loaded_ = false;

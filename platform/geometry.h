@@ -1,22 +1,24 @@
 // Plain values shared by every layer: points, rectangles, colours and fonts.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 namespace morvane {
 
-// Windows colour value 0x00BBGGRR: red in the low byte.
-using Color = std::uint32_t;
+// A colour by its red, green and blue parts, 0 to 255 each.
+struct Color {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  friend constexpr auto operator<=>(const Color&, const Color&) = default;
+};
 
-constexpr Color Rgb(int r, int g, int b) {
-  return static_cast<Color>(r & 0xFF) | (static_cast<Color>(g & 0xFF) << 8) |
-         (static_cast<Color>(b & 0xFF) << 16);
+constexpr Color Rgb(int red, int green, int blue) {
+  return {static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green), static_cast<std::uint8_t>(blue)};
 }
-constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 struct Point {
   int x = 0;

@@ -17,7 +17,7 @@ class Raster : public Surface {
     Color colour;
   };
 
-  Raster(int width, int height, Color background = 0);
+  Raster(int width, int height, Color background = {});
 
   int width() const override { return width_; }
   int height() const override { return height_; }

@@ -12,7 +12,7 @@ namespace morvane {
 
 namespace {
 
-// Images keep COLORREF pixels; a DIB wants BGRX rows, bottom-up unless the height is negative.
+// A DIB wants BGRX rows, bottom-up unless the height is negative.
 struct DibPixels {
   BITMAPINFO info{};
   std::vector<DWORD> bits;
@@ -32,7 +32,7 @@ const DibPixels& DibOf(const Image& image) {
   dib.bits.resize(image.pixels.size());
   for (size_t i = 0; i < image.pixels.size(); ++i) {
     Color c = image.pixels[i];
-    dib.bits[i] = static_cast<DWORD>(RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c));
+    dib.bits[i] = static_cast<DWORD>(c.red << 16 | c.green << 8 | c.blue);
   }
   return dib;
 }
@@ -79,13 +79,13 @@ void GdiSurface::stretchCopy(const Image& image, Rect source, Rect destination) 
 void GdiSurface::fill(Rect area, Color colour) {
   if (area.w <= 0 || area.h <= 0) return;
   RECT r{area.x, area.y, area.x + area.w, area.y + area.h};
-  HBRUSH brush = CreateSolidBrush(colour);
+  HBRUSH brush = CreateSolidBrush(ColorRef(colour));
   FillRect(dc_, &r, brush);
   DeleteObject(brush);
 }
 
 void GdiSurface::line(Point from, Point to, Color colour) {
-  HPEN pen = CreatePen(PS_SOLID, 1, colour);
+  HPEN pen = CreatePen(PS_SOLID, 1, ColorRef(colour));
   HGDIOBJ old = SelectObject(dc_, pen);
   MoveToEx(dc_, from.x, from.y, nullptr);
   LineTo(dc_, to.x, to.y);
@@ -94,7 +94,7 @@ void GdiSurface::line(Point from, Point to, Color colour) {
 }
 
 void GdiSurface::ellipse(Rect bounds, Color colour) {
-  HBRUSH brush = CreateSolidBrush(colour);
+  HBRUSH brush = CreateSolidBrush(ColorRef(colour));
   HGDIOBJ oldBrush = SelectObject(dc_, brush);
   HGDIOBJ oldPen = SelectObject(dc_, GetStockObject(NULL_PEN));
   // With a null pen GDI leaves the right and bottom edge out; one more pixel evens it.
@@ -107,7 +107,7 @@ void GdiSurface::ellipse(Rect bounds, Color colour) {
 void GdiSurface::text(Point topLeft, std::string_view text, const Font& font, Color colour) {
   HGDIOBJ old = SelectObject(dc_, FontHandle(font));
   SetBkMode(dc_, TRANSPARENT);
-  SetTextColor(dc_, colour);
+  SetTextColor(dc_, ColorRef(colour));
   const std::wstring wide = Widen(text);
   TextOutW(dc_, topLeft.x, topLeft.y, wide.c_str(), static_cast<int>(wide.size()));
   SelectObject(dc_, old);

@@ -10,6 +10,9 @@
 
 namespace morvane {
 
+// GDI's colour value, red in the low byte.
+inline COLORREF ColorRef(Color colour) { return RGB(colour.red, colour.green, colour.blue); }
+
 // Fonts made once per description and kept for the life of the program.
 HFONT FontHandle(const Font& font);
 

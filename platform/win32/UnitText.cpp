@@ -112,7 +112,7 @@ void DrawUnitText(HDC dc, POINT topLeft, std::string_view utf8, const Font& font
   }
   HGDIOBJ old = SelectObject(dc, FontHandleForDpi(font, dpi));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, colour);
+  SetTextColor(dc, ColorRef(colour));
   ExtTextOutW(dc, topLeft.x, topLeft.y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), advances.data());
   SelectObject(dc, old);
 }

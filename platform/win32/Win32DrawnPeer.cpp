@@ -135,7 +135,7 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
     }
     HGDIOBJ old = SelectObject(dc, fontHandle());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, control_.foreColor());
+    SetTextColor(dc, ColorRef(control_.foreColor()));
     UINT format = DT_NOPREFIX | DT_WORDBREAK | (control_.align() == Align::Center ? DT_CENTER : DT_LEFT);
     const std::wstring wide = Widen(text);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &client, format);

@@ -228,8 +228,8 @@ LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
           reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA)));
       if (!peer) break;
       static HBRUSH brush = nullptr;
-      static Color brushColour = 0xFFFFFFFF;
-      Color back = peer->control().backColor();
+      static COLORREF brushColour = CLR_INVALID;
+      const COLORREF back = ColorRef(peer->control().backColor());
       if (!brush || brushColour != back) {
         if (brush) DeleteObject(brush);
         brush = CreateSolidBrush(back);
@@ -237,7 +237,7 @@ LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       HDC dc = reinterpret_cast<HDC>(wParam);
       SetBkColor(dc, back);
-      SetTextColor(dc, peer->control().foreColor());
+      SetTextColor(dc, ColorRef(peer->control().foreColor()));
       return reinterpret_cast<LRESULT>(brush);
     }
     default:

@@ -54,8 +54,8 @@ TEST_F(Bar, SwitchingModesKeepsEveryFieldsText) {
   f.afterHours.setText("7");
   f.afterMinutes.setText("45");
   tk().click(f.atWord);
-  EXPECT_EQ(f.atWord.foreColor(), 0u);
-  EXPECT_EQ(f.afterWord.foreColor(), 0x808080u);
+  EXPECT_EQ(f.atWord.foreColor(), Rgb(0, 0, 0));
+  EXPECT_EQ(f.afterWord.foreColor(), Rgb(128, 128, 128));
   EXPECT_TRUE(f.atYear.visible() && f.atMinute.visible());
   EXPECT_FALSE(f.afterHours.visible());
   EXPECT_EQ(f.scheduleLine.text(), "Shutdown after / at  ___ : ___    ___ - ___ - _____");
@@ -64,8 +64,8 @@ TEST_F(Bar, SwitchingModesKeepsEveryFieldsText) {
   EXPECT_EQ(f.afterHours.text(), "7");
   EXPECT_EQ(f.afterMinutes.text(), "45");
   EXPECT_EQ(f.atHour.text(), "22");
-  EXPECT_EQ(f.afterWord.foreColor(), 0u);
-  EXPECT_EQ(f.atWord.foreColor(), 0x808080u);
+  EXPECT_EQ(f.afterWord.foreColor(), Rgb(0, 0, 0));
+  EXPECT_EQ(f.atWord.foreColor(), Rgb(128, 128, 128));
 }
 
 // The settings file keeps both mode words' colours; the "after" word's decides the mode read
@@ -87,8 +87,8 @@ TEST_F(Bar, TheAfterColourInTheSettingsDecidesTheMode) {
     bool after = r.mode == ScheduleMode::After;
     SCOPED_TRACE(std::string(r.afterColour) + " " + r.atColour);
     EXPECT_EQ(f.mode(), r.mode);
-    EXPECT_EQ(f.afterWord.foreColor(), after ? 0u : 0x808080u);
-    EXPECT_EQ(f.atWord.foreColor(), after ? 0x808080u : 0u);
+    EXPECT_EQ(f.afterWord.foreColor(), after ? Rgb(0, 0, 0) : Rgb(128, 128, 128));
+    EXPECT_EQ(f.atWord.foreColor(), after ? Rgb(128, 128, 128) : Rgb(0, 0, 0));
     EXPECT_EQ(f.afterHours.visible(), after);
     EXPECT_EQ(f.atHour.visible(), !after);
     tk().click(f.quitButton);
@@ -315,7 +315,7 @@ TEST_F(BarDocking, FoldedLineBlinksRedPaleGreenGreen) {
     advance(1000);
     seen.push_back(f.foldedLine.foreColor());
   }
-  EXPECT_EQ(seen, (std::vector<Color>{0x0000FF, 0xA2E5CC, 0x00FF00, 0x0000FF}));
+  EXPECT_EQ(seen, (std::vector<Color>{Rgb(255, 0, 0), Rgb(204, 229, 162), Rgb(0, 255, 0), Rgb(255, 0, 0)}));
 }
 
 struct DragCase {

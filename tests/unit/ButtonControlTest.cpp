@@ -69,7 +69,7 @@ TEST_F(ButtonTest, DisablingGreysFaceAndCaptionAndEnablingRestores) {
   EXPECT_EQ(b.foreColor(), Rgb(161, 161, 146));
   b.setEnabled(true);
   EXPECT_EQ(Shown(), ButtonLook::Normal);
-  EXPECT_EQ(b.foreColor(), 0u);
+  EXPECT_EQ(b.foreColor(), Rgb(0, 0, 0));
 }
 
 TEST_F(ButtonTest, RewritingEnabledStillRefreshesTheLook) {
@@ -214,7 +214,7 @@ TEST_F(ButtonTest, CaptionIsCentredAndStaysPutWhenPressed) {
   MoveOnButton(3, 3);
   p.tk().press(MouseButton::Left);
   EXPECT_EQ(b.textOrigin(), (Point{34, 5}));
-  EXPECT_EQ(b.foreColor(), 0u);
+  EXPECT_EQ(b.foreColor(), Rgb(0, 0, 0));
   b.setFont(MakeFont("Arial", 16.5));  // twice the size
   EXPECT_EQ(b.textOrigin(), (Point{28, -1}));
   b.setBounds({10, 10, 100, 40});

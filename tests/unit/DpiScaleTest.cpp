@@ -97,7 +97,7 @@ TEST(ScaledSurface, RulesKeepTheirWeightAndTextGetsAFontForTheDpi) {
       ASSERT_EQ(r.at(x, y), expected) << x << "," << y;
     }
   }
-  units.text({3, 4}, "Stop", Font{"MS Sans Serif", 8.25}, 0);
+  units.text({3, 4}, "Stop", Font{"MS Sans Serif", 8.25}, Rgb(0, 0, 0));
   ASSERT_EQ(r.texts().size(), 1u);
   EXPECT_EQ(r.texts()[0].at, (Point{6, 8}));
   EXPECT_EQ(r.texts()[0].font.points, 16.5);

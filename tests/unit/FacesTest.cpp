@@ -59,7 +59,7 @@ TEST_F(Faces, AlertFaceHasItsFrameStripsAndRulesWhereTheLayoutExpectsThem) {
   for (int row : {61, 170}) {
     Color rule = r.at(20, row);
     EXPECT_NE(rule, kGrey) << "row " << row;
-    EXPECT_EQ(RedOf(rule), GreenOf(rule)) << "a grey rule at row " << row;
+    EXPECT_EQ(rule.red, rule.green) << "a grey rule at row " << row;
     EXPECT_EQ(r.at(340, row), rule);
   }
 }
@@ -79,7 +79,7 @@ TEST_F(Faces, AlertWordsStandAboveAndBelowTheNumber) {
   EXPECT_LT(above->at.y, number->at.y);
   EXPECT_GE(below->at.y, alert.secondsLeft.bounds().bottom());
   EXPECT_LT(below->at.y, 170);
-  EXPECT_EQ(number->colour, 0x800000u);
+  EXPECT_EQ(number->colour, Rgb(0, 0, 128));
   EXPECT_EQ(number->font, (Font{"MS Sans Serif", 24, true}));
 }
 

@@ -153,7 +153,7 @@ TEST_F(SettingsAcrossRuns, AnEndlessFileLoadsIntoTheFieldsCutToTheirLengthAndIsR
   EXPECT_EQ(sys().lastReadLimit, kSettingsReadLimit);
   EXPECT_EQ(f.atHour.text(), "88");
   EXPECT_EQ(f.atMinute.text(), "0");
-  EXPECT_EQ(f.afterWord.foreColor(), 0u);
+  EXPECT_EQ(f.afterWord.foreColor(), Rgb(0, 0, 0));
   f.show();
   Quit();
   EXPECT_EQ(settingsFile(), "88\r\n0\r\n1\r\n0\r\n 0 \r\n 8421504 \r\n");
@@ -193,8 +193,8 @@ TEST_F(SettingsAcrossRuns, AReadOnlyWindowsDirectoryFallsBackToTheUserFileWhichT
   MainBar& again = bar();
   EXPECT_EQ(again.atHour.text(), "23");
   EXPECT_EQ(again.atMinute.text(), "45");
-  EXPECT_EQ(again.afterWord.foreColor(), 0x808080u);
-  EXPECT_EQ(again.atWord.foreColor(), 0u);
+  EXPECT_EQ(again.afterWord.foreColor(), Rgb(128, 128, 128));
+  EXPECT_EQ(again.atWord.foreColor(), Rgb(0, 0, 0));
   EXPECT_TRUE(again.atHour.visible()) << "laid out for the at mode";
   EXPECT_FALSE(again.afterHours.visible());
   EXPECT_EQ(again.atDay.text(), "8") << "the date fields hold the new day, never a saved one";

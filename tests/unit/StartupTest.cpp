@@ -78,7 +78,7 @@ TEST_F(Start, AtTodayFormKeepsTodaysDate) {
   run("21:30:00");
   MainBar* bar = program->existingMainBar();
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(bar->atWord.foreColor(), 0u);
+  EXPECT_EQ(bar->atWord.foreColor(), Rgb(0, 0, 0));
   EXPECT_EQ(bar->atHour.text(), "21");
   EXPECT_EQ(bar->atMinute.text(), "30");
   EXPECT_EQ(localOf(bar->moment), testing::At(2026, 12, 7, 21, 30, 0));

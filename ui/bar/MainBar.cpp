@@ -97,7 +97,7 @@ MainBar::MainBar(Program& program)
   countdownLine.setAlign(Align::Center);
   countdownLine.setVisible(false);
   scheduleLine.setText(kAfterModeLine);
-  foldedLine.setForeColor(0x0000FF);
+  foldedLine.setForeColor(kFoldedLineRed);
   foldedLine.setVisible(false);
 
   countdownTimer.onTick([this] { countdownTick(); });

@@ -1,5 +1,6 @@
 // The bar at the top edge: activation tracking, folding to its blinking line, and dragging.
 #include "ui/Program.h"
+#include "ui/bar/BarFace.h"
 #include "ui/bar/DockingRule.h"
 #include "ui/bar/MainBar.h"
 
@@ -27,15 +28,15 @@ void MainBar::dockTick() {
 void MainBar::blinkTick() {
   switch (blinkPhase) {
     case 1:
-      foldedLine.setForeColor(0x0000FF);
+      foldedLine.setForeColor(kFoldedLineRed);
       blinkPhase = 2;
       break;
     case 2:
-      foldedLine.setForeColor(0xA2E5CC);
+      foldedLine.setForeColor(kFoldedLinePaleGreen);
       blinkPhase = 3;
       break;
     case 3:
-      foldedLine.setForeColor(0x00FF00);
+      foldedLine.setForeColor(kFoldedLineGreen);
       blinkPhase = 1;
       break;
     default:

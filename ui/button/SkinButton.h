@@ -17,7 +17,7 @@ class SkinButton : public Control {
  public:
   static constexpr const char* kClassName = "Morvane.xpcmdbutton";
   static constexpr int kPollIntervalMs = 15;
-  static constexpr Color kEnabledCaption = 0;
+  static constexpr Color kEnabledCaption = Rgb(0, 0, 0);
   static constexpr Color kDisabledCaption = Rgb(161, 161, 146);
 
   // A button placed on its window, captioned with its name in the window's font. The

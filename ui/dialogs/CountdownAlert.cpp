@@ -30,7 +30,7 @@ CountdownAlert::CountdownAlert(Program& program)
 
   secondsLeft.setText("99");
   secondsLeft.setFont(MakeFont("MS Sans Serif", 24, true));
-  secondsLeft.setForeColor(0x800000);
+  secondsLeft.setForeColor(Rgb(0, 0, 128));  // navy
   secondsLeft.setAlign(Align::Center);
 
   runNowButton.setCaption("Run Now");
