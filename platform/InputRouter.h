@@ -49,6 +49,8 @@ class InputRouter {
 
   // What the windows ask of it.
   Window* activeWindow() const { return active_; }
+  // The window is the active one and not minimized, as its last activation said.
+  bool isActive(const Window& window) const { return active_ == &window && !activeMinimized_; }
   void beginModal(Window& dialog);
   void endModal(Window& dialog);
   void systemDragStarted();
@@ -90,6 +92,7 @@ class InputRouter {
   };
   LastPress lastLeft_;     // the last left press that may start a double-click
   Window* active_ = nullptr;
+  bool activeMinimized_ = false;
   std::vector<Modal> modals_;
 };
 

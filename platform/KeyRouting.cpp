@@ -109,6 +109,7 @@ void InputRouter::activationChanged(Window& window, Activation activation) {
   bool active = activation.active();
   if (active) {
     active_ = &window;
+    activeMinimized_ = activation.minimized;
   } else if (active_ == &window) {
     active_ = nullptr;
   }

@@ -35,8 +35,6 @@ class Program {
   MessageDialog* existingMessageDialog() const;
   AboutWindow* existingAboutWindow() const;
 
-  // True while the main window is the active window, as its last activation said.
-  bool barActive = false;
 
  private:
   struct Slots;

@@ -264,9 +264,16 @@ TEST_F(BarDocking, IdleBarFoldsOnceAnotherWindowTakesOver) {
 }
 
 TEST_F(BarDocking, ActivatingAMinimizedBarDoesNotCountAsActive) {
-  tk().activate(bar(), Activation{ActivationKind::Active, true});
+  const struct { Activation activation; bool active; } rows[] = {
+      {{ActivationKind::Inactive}, false},     {{ActivationKind::Active}, true},
+      {{ActivationKind::ActiveByClick}, true}, {{ActivationKind::Active, true}, false},
+      {{ActivationKind::ActiveByClick, true}, false},
+  };
+  for (const auto& row : rows) {
+    tk().activate(bar(), row.activation);
+    EXPECT_EQ(tk().input().isActive(bar()), row.active);
+  }
   advance(180);
-  EXPECT_FALSE(program->barActive);
   EXPECT_TRUE(collapsed());
 }
 
@@ -433,7 +440,7 @@ TEST_F(Bar, AClosedMessageReturnsActivationToTheBarWithTheNamedFieldFocused) {
     ASSERT_EQ(tk().modalsShown().size(), r.named == &f.afterHours ? 1u : 2u);
     EXPECT_FALSE(f.countdownRunning());
     EXPECT_EQ(tk().activeWindow(), &f) << r.named->name();
-    EXPECT_TRUE(program->barActive);
+    EXPECT_TRUE(tk().input().isActive(f));
     EXPECT_EQ(tk().keyboardFocus(), r.named) << r.named->name();
     tk().type("5");
     EXPECT_EQ(r.named->text(), "5") << r.named->name();

@@ -59,13 +59,5 @@ TEST(BarPlacement, ClampsToTheTopEdgeAndTheScreen) {
   EXPECT_EQ(CentredBarLeft(200, kBarWidth), -27) << "truncated toward zero on a narrow screen";
 }
 
-TEST(BarActivation, OnlyActiveOrClickActiveWithoutTheMinimizedFlag) {
-  EXPECT_FALSE(ActivationMeansActive({ActivationKind::Inactive}));
-  EXPECT_TRUE(ActivationMeansActive({ActivationKind::Active}));
-  EXPECT_TRUE(ActivationMeansActive({ActivationKind::ActiveByClick}));
-  EXPECT_FALSE(ActivationMeansActive({ActivationKind::Active, true}));
-  EXPECT_FALSE(ActivationMeansActive({ActivationKind::ActiveByClick, true}));
-}
-
 }  // namespace
 }  // namespace morvane

@@ -24,6 +24,5 @@ BarPlace ClampBarPlace(int left, int width, int screenWidth) {
 // Truncated toward zero, also when the screen is narrower than the bar.
 int CentredBarLeft(int screenWidth, int width) { return (screenWidth - width) / 2; }
 
-bool ActivationMeansActive(Activation activation) { return activation.active() && !activation.minimized; }
 
 }  // namespace morvane

@@ -2,7 +2,6 @@
 // folds to its top line, and where a dragged bar comes to rest.
 #pragma once
 
-#include "platform/ToolkitTypes.h"
 #include "platform/geometry.h"
 
 namespace morvane {
@@ -28,8 +27,5 @@ BarPlace ClampBarPlace(int left, int width, int screenWidth);
 // Centred at load: half of what the screen leaves, truncated toward zero.
 int CentredBarLeft(int screenWidth, int width);
 
-// Whether an activation means the bar is active: active or active by a click, and not
-// minimized.
-bool ActivationMeansActive(Activation activation);
 
 }  // namespace morvane

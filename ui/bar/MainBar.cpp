@@ -64,7 +64,7 @@ MainBar::MainBar(Program& program)
     if (b.tooltip) b.button.setTooltip(b.tooltip);
     if (!b.key) continue;
     std::function<bool()> available;
-    if (&b.button == &quitButton) available = [this] { return quitButton.enabled(); };
+    if (&b.button == &quitButton) available = [this] { return quitAvailable(); };
     addKey(static_cast<char32_t>(b.key), true, [this, handler = b.handler] { (this->*handler)(); }, available);
   }
 
@@ -110,7 +110,6 @@ MainBar::MainBar(Program& program)
 MainBar::~MainBar() = default;
 
 void MainBar::onLoad() {
-  onActivationChanged([this](Activation activation) { trackActivation(activation); });
   makeTopmost();
   blinkPhase = 1;
   LoadSettings(program_);
@@ -154,7 +153,7 @@ void MainBar::showMode() {
 // of the schedule line.
 void MainBar::showCountdownState() {
   startButton.setCaption(counting_ ? "Stop" : "Start");
-  quitButton.setEnabled(!counting_);
+  quitButton.setEnabled(quitAvailable());
   countdownLine.setVisible(counting_);
   showMode();
 }

@@ -36,6 +36,7 @@ class MainBar : public Window {
   // The state, and the one routine each for showing it.
   ScheduleMode mode() const { return mode_; }
   bool countdownRunning() const { return counting_; }
+  bool quitAvailable() const { return !counting_; }  // Quit would give up a running countdown
   void selectAfterMode();
   void selectAtMode();
   void showMode();
@@ -64,7 +65,6 @@ class MainBar : public Window {
   // Docking, the blinking line and dragging.
   void blinkTick();
   void dockTick();
-  void trackActivation(Activation activation);
   void dragBar(const PointerEvent& event);
   int blinkPhase = 1;
   int screenWidth = 0;

@@ -46,7 +46,7 @@ void MainBar::quit() {
 // Closing the bar from the system (Alt+F4) is Quit, and is refused while a countdown runs,
 // as Quit is.
 void MainBar::closeRequested() {
-  if (quitButton.enabled()) quit();
+  if (quitAvailable()) quit();
 }
 
 }  // namespace morvane

@@ -6,13 +6,11 @@
 
 namespace morvane {
 
-void MainBar::trackActivation(Activation activation) { program_.barActive = ActivationMeansActive(activation); }
-
 // Applied on every tick, whether or not the state changed.
 void MainBar::dockTick() {
   Point cursor = program_.system().cursorPos();
   bool outside = CursorOutsideBar(cursor, left(), width(), height());
-  if (BarShouldCollapse(outside, counting_, program_.barActive)) {
+  if (BarShouldCollapse(outside, counting_, toolkit().input().isActive(*this))) {
     setHeight(kBarFoldedHeight);
     foldedLine.setVisible(true);
     blinkTimer.setEnabled(true);
