@@ -33,7 +33,7 @@ class Bar : public testing::ProgramTest {
 TEST_F(Bar, LoadsInTheAfterModeCentredAtTheTopWithTodaysDate) {
   MainBar& f = bar();
   EXPECT_EQ(f.bounds(), (Rect{384, 0, 255, 43}));
-  EXPECT_EQ(f.screenWidth, 1024);
+  EXPECT_EQ(f.screenWidth(), 1024);
   EXPECT_EQ(f.afterHours.text(), "1");
   EXPECT_EQ(f.afterMinutes.text(), "0");
   EXPECT_EQ(f.atHour.text(), "21");

@@ -89,8 +89,8 @@ TEST_F(PowerOff, ACountdownKeepsTheSystemAwakeAndArmsAWake) {
   MainBar& bar = program->mainBar();
   ASSERT_TRUE(bar.countdownRunning());
   EXPECT_TRUE(sys().keptAwake);
-  EXPECT_EQ(sys().wake, bar.moment - seconds{20});
-  EXPECT_EQ(bar.moment, p().clock.instant() + minutes{5});
+  EXPECT_EQ(sys().wake, bar.moment() - seconds{20});
+  EXPECT_EQ(bar.moment(), p().clock.instant() + minutes{5});
 
   bar.startOrStop();
   EXPECT_FALSE(sys().keptAwake);

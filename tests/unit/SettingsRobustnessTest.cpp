@@ -172,7 +172,7 @@ TEST_F(SettingsAcrossRuns, GarbageLoadsSafelyAndTheBarStillStarts) {
   f.afterMinutes.setText("5");
   tk().click(f.startButton);
   EXPECT_TRUE(f.countdownRunning());
-  EXPECT_EQ(localOf(f.moment), testing::At(2026, 12, 7, 10, 5, 0));
+  EXPECT_EQ(localOf(f.moment()), testing::At(2026, 12, 7, 10, 5, 0));
   ExpectSixCrLfLines(settingsFile());
 }
 

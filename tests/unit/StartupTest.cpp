@@ -70,7 +70,7 @@ TEST_F(Start, AfterFormStartsTheCountdownWithTheDigitsAsTyped) {
   EXPECT_EQ(bar->afterMinutes.text(), "30");
   EXPECT_TRUE(bar->visible());
   EXPECT_EQ(bar->startButton.caption(), "Stop");
-  EXPECT_EQ(localOf(bar->moment), testing::At(2026, 12, 7, 11, 30, 0));
+  EXPECT_EQ(localOf(bar->moment()), testing::At(2026, 12, 7, 11, 30, 0));
   EXPECT_EQ(settingsFile(), "21\r\n0\r\n01\r\n30\r\n 0 \r\n 8421504 \r\n");
 }
 
@@ -81,7 +81,7 @@ TEST_F(Start, AtTodayFormKeepsTodaysDate) {
   EXPECT_EQ(bar->atWord.foreColor(), Rgb(0, 0, 0));
   EXPECT_EQ(bar->atHour.text(), "21");
   EXPECT_EQ(bar->atMinute.text(), "30");
-  EXPECT_EQ(localOf(bar->moment), testing::At(2026, 12, 7, 21, 30, 0));
+  EXPECT_EQ(localOf(bar->moment()), testing::At(2026, 12, 7, 21, 30, 0));
 }
 
 TEST_F(Start, TimeWithSecondsIsReadAsADateAndTimeToday) {
@@ -100,7 +100,7 @@ TEST_F(Start, AQuotedDateAndTimeIsTheSameSchedule) {
   run("\"2026-12-24 18:05\"");
   MainBar* bar = program->existingMainBar();
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(localOf(bar->moment), testing::At(2026, 12, 24, 18, 5, 0));
+  EXPECT_EQ(localOf(bar->moment()), testing::At(2026, 12, 24, 18, 5, 0));
   EXPECT_TRUE(messages().empty());
 }
 
@@ -118,7 +118,7 @@ TEST_F(Start, ADateThePlatformReadsStartsTheCountdownToIt) {
   EXPECT_EQ(askedAt, testing::At(2026, 12, 7, 10, 0, 0));
   EXPECT_EQ((std::array{bar->atYear.text(), bar->atMonth.text(), bar->atDay.text(), bar->atHour.text(), bar->atMinute.text()}),
             (std::array<std::string, 5>{"2080", "12", "24", "18", "5"}));
-  EXPECT_EQ(localOf(bar->moment), testing::At(2080, 12, 24, 18, 5, 0));
+  EXPECT_EQ(localOf(bar->moment()), testing::At(2080, 12, 24, 18, 5, 0));
   EXPECT_EQ(bar->startButton.caption(), "Stop");
   EXPECT_TRUE(messages().empty());
 }

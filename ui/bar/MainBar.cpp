@@ -111,7 +111,7 @@ MainBar::~MainBar() = default;
 
 void MainBar::onLoad() {
   makeTopmost();
-  blinkPhase = 1;
+  blinkPhase_ = 1;
   LoadSettings(program_);
   homePageButton.setCaption(kMakerShortName);
   using namespace std::chrono;
@@ -119,8 +119,8 @@ void MainBar::onLoad() {
   atYear.setText(std::to_string(static_cast<int>(today.year())));
   atMonth.setText(std::to_string(static_cast<unsigned>(today.month())));
   atDay.setText(std::to_string(static_cast<unsigned>(today.day())));
-  screenWidth = program_.system().primaryScreen().w;
-  setLeft(CentredBarLeft(screenWidth, width()));
+  screenWidth_ = program_.system().primaryScreen().w;
+  setLeft(CentredBarLeft(screenWidth_, width()));
 }
 
 void MainBar::selectAfterMode() {

@@ -60,14 +60,13 @@ class MainBar : public Window {
   void fixMoment(Instant now);
   void stopCountdown();
   void countdownTick();
-  Instant moment{};
+  Instant moment() const { return moment_; }  // fixed at Start
 
   // Docking, the blinking line and dragging.
   void blinkTick();
   void dockTick();
   void dragBar(const PointerEvent& event);
-  int blinkPhase = 1;
-  int screenWidth = 0;
+  int screenWidth() const { return screenWidth_; }  // the primary screen's, read at load
 
   // The schedule fields and mode as they stand, and the settings they make.
   ScheduleFields fields() const;
@@ -96,6 +95,9 @@ class MainBar : public Window {
 
   Program& program_;
   ScheduleMode mode_ = ScheduleMode::After;
+  Instant moment_{};
+  int blinkPhase_ = 1;
+  int screenWidth_ = 0;
   bool counting_ = false;
 };
 

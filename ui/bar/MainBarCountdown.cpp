@@ -29,7 +29,7 @@ bool MainBar::validateFields(Instant now) {
   return false;
 }
 
-void MainBar::fixMoment(Instant now) { moment = morvane::ShutdownMoment(fields(), now, program_.system().timeZone()); }
+void MainBar::fixMoment(Instant now) { moment_ = morvane::ShutdownMoment(fields(), now, program_.system().timeZone()); }
 
 // The fields are checked, and the moment fixed, against one reading of the clock.
 void MainBar::start() {
@@ -56,7 +56,7 @@ void MainBar::stopCountdown() {
 void MainBar::holdMoment() {
   System& system = program_.system();
   system.keepAwake(true);
-  system.wakeAt(moment - kWakeBeforeMoment);
+  system.wakeAt(moment_ - kWakeBeforeMoment);
 }
 
 void MainBar::releaseMoment() {
@@ -70,8 +70,8 @@ void MainBar::releaseMoment() {
 // change does not.
 void MainBar::countdownTick() {
   CountdownTick tick;
-  SkipOnError([&] { tick = DecideCountdownTick(moment, program_.system().currentInstant()); });
-  if (tick.movedMoment) moment = *tick.movedMoment;
+  SkipOnError([&] { tick = DecideCountdownTick(moment_, program_.system().currentInstant()); });
+  if (tick.movedMoment) moment_ = *tick.movedMoment;
   if (tick.shutdown) {
     DoShutdown(program_);
     return;

@@ -24,18 +24,18 @@ void MainBar::dockTick() {
 }
 
 void MainBar::blinkTick() {
-  switch (blinkPhase) {
+  switch (blinkPhase_) {
     case 1:
       foldedLine.setForeColor(kFoldedLineRed);
-      blinkPhase = 2;
+      blinkPhase_ = 2;
       break;
     case 2:
       foldedLine.setForeColor(kFoldedLinePaleGreen);
-      blinkPhase = 3;
+      blinkPhase_ = 3;
       break;
     case 3:
       foldedLine.setForeColor(kFoldedLineGreen);
-      blinkPhase = 1;
+      blinkPhase_ = 1;
       break;
     default:
       break;
@@ -46,7 +46,7 @@ void MainBar::blinkTick() {
 // goes back to the top edge and within the screen.
 void MainBar::dragBar(const PointerEvent& event) {
   if (event.held.only(MouseButton::Left)) beginSystemDrag();
-  BarPlace place = ClampBarPlace(left(), width(), screenWidth);
+  BarPlace place = ClampBarPlace(left(), width(), screenWidth_);
   setBounds({place.left, place.top, width(), height()});
 }
 
