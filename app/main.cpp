@@ -2,6 +2,7 @@
 // begins, and the windows' events carry the program from there.
 #include "app/Startup.h"
 #include "platform/platform.h"
+#include "toolkit/Toolkit.h"
 #include "ui/Program.h"
 
 int main() {

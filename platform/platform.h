@@ -4,9 +4,10 @@
 #include <memory>
 
 #include "platform/system.h"
-#include "platform/Window.h"
 
 namespace morvane {
+
+class Toolkit;
 
 class Platform {
  public:

@@ -1,8 +1,8 @@
 // Window slots of the program.
 #include "ui/Program.h"
 
-#include "platform/FormSlot.h"
-#include "platform/Window.h"
+#include "toolkit/FormSlot.h"
+#include "toolkit/Window.h"
 #include "ui/dialogs/AboutWindow.h"
 #include "ui/dialogs/CountdownAlert.h"
 #include "ui/dialogs/MessageDialog.h"

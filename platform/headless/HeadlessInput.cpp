@@ -3,7 +3,7 @@
 // toolkit as the same neutral input the Win32 backend pushes.
 #include <algorithm>
 
-#include "platform/Keys.h"
+#include "toolkit/Keys.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "platform/headless/HeadlessToolkit.h"
 

@@ -11,7 +11,7 @@
 
 #include "platform/headless/Raster.h"
 #include "platform/headless/VirtualClock.h"
-#include "platform/Window.h"
+#include "toolkit/Window.h"
 
 namespace morvane {
 

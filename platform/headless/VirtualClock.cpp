@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/Window.h"
+#include "toolkit/Window.h"
 
 namespace morvane {
 

@@ -3,7 +3,7 @@
 // modifiers, characters and activation; the virtual-key table is here alone.
 #include <windows.h>
 
-#include "platform/Keys.h"
+#include "toolkit/Keys.h"
 #include "platform/DpiScale.h"
 #include "platform/win32/Win32Peers.h"
 

@@ -7,7 +7,7 @@
 
 #include <map>
 
-#include "platform/Window.h"
+#include "toolkit/Window.h"
 
 namespace morvane {
 

@@ -9,7 +9,7 @@
 #include "ui/bar/BarSettings.h"
 #include "ui/dialogs/ShowMessage.h"
 #include "ui/PowerOff.h"
-#include "platform/Keys.h"
+#include "toolkit/Keys.h"
 #include "ui/dialogs/AboutWindow.h"
 #include "ui/dialogs/MessageDialog.h"
 #include "ui/bar/MainBar.h"

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/Keys.h"
+#include "toolkit/Keys.h"
 #include "tests/unit/ProgramFixture.h"
 #include "ui/bar/MainBar.h"
 #include "ui/dialogs/AboutWindow.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/Keys.h"
+#include "toolkit/Keys.h"
 
 namespace morvane {
 

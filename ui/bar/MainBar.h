@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/system.h"
-#include "platform/Window.h"
+#include "toolkit/Window.h"
 #include "schedule/ScheduleFields.h"
 #include "settings/SettingsFile.h"
 #include "ui/Maker.h"

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/ToolkitTypes.h"
+#include "toolkit/ToolkitTypes.h"
 #include "platform/geometry.h"
 
 namespace morvane {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/system.h"
-#include "platform/Window.h"
+#include "toolkit/Window.h"
 #include "ui/button/ButtonLook.h"
 
 namespace morvane {

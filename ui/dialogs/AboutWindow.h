@@ -1,7 +1,7 @@
 // The about window, which is also the one-second splash that opens the main window.
 #pragma once
 
-#include "platform/Window.h"
+#include "toolkit/Window.h"
 #include "ui/Maker.h"
 
 namespace morvane {

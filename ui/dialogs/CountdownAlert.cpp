@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/Keys.h"
+#include "toolkit/Keys.h"
 #include "ui/PowerOff.h"
 #include "ui/Program.h"
 #include "ui/dialogs/AlertFace.h"

@@ -1,7 +1,7 @@
 // The message dialog's layout and handlers; ShowMessage fills and shows it.
 #include "ui/dialogs/MessageDialog.h"
 
-#include "platform/Keys.h"
+#include "toolkit/Keys.h"
 #include "ui/dialogs/ShowMessage.h"
 #include "ui/Program.h"
 #include "ui/dialogs/PawPrint.h"

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/Window.h"
+#include "toolkit/Window.h"
 #include "ui/button/SkinButton.h"
 
 namespace morvane {

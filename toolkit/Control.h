@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/InputEvents.h"
-#include "platform/ToolkitTypes.h"
+#include "toolkit/InputEvents.h"
+#include "toolkit/ToolkitTypes.h"
 
 namespace morvane {
 

@@ -1,9 +1,9 @@
 // The book of loaded and retired windows, and the dispatch boundary.
-#include "platform/Toolkit.h"
+#include "toolkit/Toolkit.h"
 
 #include <algorithm>
 
-#include "platform/Window.h"
+#include "toolkit/Window.h"
 
 namespace morvane {
 

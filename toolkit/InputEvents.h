@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/ToolkitTypes.h"
+#include "toolkit/ToolkitTypes.h"
 
 namespace morvane {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/ToolkitTypes.h"
+#include "toolkit/ToolkitTypes.h"
 
 namespace morvane {
 

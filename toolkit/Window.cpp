@@ -1,5 +1,5 @@
 // Windows: loading, showing, unloading, geometry and their own events.
-#include "platform/Window.h"
+#include "toolkit/Window.h"
 
 #include <algorithm>
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/InputRouter.h"
-#include "platform/ToolkitTypes.h"
+#include "toolkit/InputRouter.h"
+#include "toolkit/ToolkitTypes.h"
 
 namespace morvane {
 

@@ -1,11 +1,11 @@
 // Controls: state, change forwarding and key events.
-#include "platform/Control.h"
+#include "toolkit/Control.h"
 
 #include <algorithm>
 
-#include "platform/InputRouter.h"
-#include "platform/Toolkit.h"
-#include "platform/Window.h"
+#include "toolkit/InputRouter.h"
+#include "toolkit/Toolkit.h"
+#include "toolkit/Window.h"
 
 namespace morvane {
 

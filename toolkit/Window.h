@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/Control.h"
-#include "platform/InputEvents.h"
-#include "platform/Timer.h"
-#include "platform/Toolkit.h"
+#include "toolkit/Control.h"
+#include "toolkit/InputEvents.h"
+#include "toolkit/Timer.h"
+#include "toolkit/Toolkit.h"
 
 namespace morvane {
 

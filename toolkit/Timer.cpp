@@ -1,8 +1,8 @@
 // Timers: enabling and ticking.
-#include "platform/Timer.h"
+#include "toolkit/Timer.h"
 
-#include "platform/Toolkit.h"
-#include "platform/Window.h"
+#include "toolkit/Toolkit.h"
+#include "toolkit/Window.h"
 
 namespace morvane {
 

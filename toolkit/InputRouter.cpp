@@ -1,11 +1,11 @@
 // The input decisions for the pointer: hit-testing, capture, clicks and double-clicks;
 // keys, focus, activation and modal dialogs are in KeyRouting.cpp.
-#include "platform/InputRouter.h"
+#include "toolkit/InputRouter.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/Window.h"
+#include "toolkit/Window.h"
 
 namespace morvane {
 

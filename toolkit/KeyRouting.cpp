@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/InputRouter.h"
-#include "platform/Keys.h"
-#include "platform/Window.h"
+#include "toolkit/InputRouter.h"
+#include "toolkit/Keys.h"
+#include "toolkit/Window.h"
 
 namespace morvane {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/Keys.h"
+#include "toolkit/Keys.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
 

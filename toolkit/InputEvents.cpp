@@ -1,5 +1,5 @@
 // The shared pointer and character notifications: each calls its handler when one is set.
-#include "platform/InputEvents.h"
+#include "toolkit/InputEvents.h"
 
 namespace morvane {
 

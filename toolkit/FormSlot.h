@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/Window.h"
+#include "toolkit/Window.h"
 
 namespace morvane {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/ToolkitTypes.h"
+#include "toolkit/ToolkitTypes.h"
 #include "platform/geometry.h"
 
 namespace morvane {
