@@ -21,8 +21,7 @@ MessageDialog::MessageDialog(Program& program)
       okButton(*this, program.system(), "okButton", {89, 93, 60, 20}),
       noButton(*this, program.system(), "noButton", {139, 93, 60, 20}),
       closeButton(*this, program.system(), "closeButton", {220, 1, 14, 14}),
-      titleStrip(*this, Control::Kind::Picture, "titleStrip", {0, 0, 236, 18}),
-      program_(program) {
+      titleStrip(*this, Control::Kind::Picture, "titleStrip", {0, 0, 236, 18}) {
   setBorder(Border::Single);
   setStartPosition(StartPosition::CenterScreen);
   setBackColor(kFaceGrey);
@@ -53,6 +52,21 @@ MessageDialog::MessageDialog(Program& program)
 }
 
 void MessageDialog::onLoad() { makeTopmost(); }
+
+// Unloaded without a reply (by another dialog taking its place, say), it answers as "X" does,
+// so the caller never gets the reply of another dialog.
+std::int32_t MessageDialog::ask(const std::string& prompt, std::int32_t style) {
+  messageText.setText(prompt);
+  if (style & StyleYesNo) {
+    noButton.setVisible(true);
+    yesButton.setVisible(true);
+  } else {
+    okButton.setVisible(true);
+  }
+  showModal();
+  if (!replied()) dismiss();
+  return reply_;
+}
 
 // With no reply button shown there is nothing for "X" to answer, but the dialog still closes.
 void MessageDialog::closeRequested() {

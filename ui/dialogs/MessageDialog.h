@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "toolkit/Window.h"
 #include "ui/button/SkinButton.h"
@@ -17,6 +18,8 @@ class MessageDialog : public Window {
   explicit MessageDialog(Program& program);
 
   void onLoad() override;
+  // Shows the message with OK, or with Yes and No (StyleYesNo), modally, and returns the reply.
+  std::int32_t ask(const std::string& prompt, std::int32_t style);
   // Closing the dialog from outside (Alt+F4, the system ending it) answers as "X" does, so
   // the caller never sees a reply left over from an earlier dialog.
   void closeRequested() override;
@@ -43,7 +46,6 @@ class MessageDialog : public Window {
  private:
   void Reply(std::int32_t code);
 
-  Program& program_;
   std::int32_t reply_ = 0;
 };
 

@@ -11,18 +11,7 @@ std::int32_t ShowMessage(Program& program, const std::string& prompt, std::int32
   // A fresh dialog each call, so no reply button of an earlier call stays visible.
   if (MessageDialog* earlier = program.existingMessageDialog()) earlier->unload();
   MessageDialog& dialog = program.messageDialog();
-  dialog.messageText.setText(prompt);
-  if (style & StyleYesNo) {
-    dialog.noButton.setVisible(true);
-    dialog.yesButton.setVisible(true);
-  } else {
-    dialog.okButton.setVisible(true);
-  }
-  dialog.showModal();
-  // Unloaded without a reply (by another dialog taking its place, say): answer as "X", so
-  // this call never returns the reply of another dialog.
-  if (!dialog.replied()) dialog.dismiss();
-  return dialog.reply();
+  return dialog.ask(prompt, style);
 }
 
 std::int32_t ShowMessage(Program& program, long long prompt, std::int32_t style) {
