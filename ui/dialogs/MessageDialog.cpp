@@ -74,16 +74,16 @@ void MessageDialog::closeRequested() {
   unload();
 }
 
-void MessageDialog::Reply(std::int32_t code) {
+void MessageDialog::answer(std::int32_t code) {
   reply_ = code;
   unload();
 }
 
-void MessageDialog::yes() { Reply(ReplyYes); }
+void MessageDialog::yes() { answer(ReplyYes); }
 
-void MessageDialog::ok() { Reply(ReplyOK); }
+void MessageDialog::ok() { answer(ReplyOK); }
 
-void MessageDialog::no() { Reply(ReplyNo); }
+void MessageDialog::no() { answer(ReplyNo); }
 
 // "X" never means Yes.
 void MessageDialog::dismiss() {

@@ -44,7 +44,7 @@ class MessageDialog : public Window {
   Control titleStrip;
 
  private:
-  void Reply(std::int32_t code);
+  void answer(std::int32_t code);
 
   std::int32_t reply_ = 0;
 };
