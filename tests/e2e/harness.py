@@ -12,7 +12,8 @@ from pathlib import Path
 
 from wineprefix import BUILD, HERE, QUIET, WINE_ENV, copy_prefix, log, stop_prefix
 
-TIMEOUT = float(os.environ.get("E2E_TIMEOUT", 15))
+# The default deadline of a wait: a Wine start took over 15 s with other test modules and builds beside it.
+TIMEOUT = float(os.environ.get("E2E_TIMEOUT", 30))
 POLL = 0.1  # never faster: a flood of short-lived X clients makes Wine starts fail
 LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 RELAY_CALL = re.compile(r"^(?:[0-9a-f]+:)*Call (\w+)\.(ExitWindowsEx|OpenProcessToken|LookupPrivilegeValue[AW]|"
