@@ -60,6 +60,7 @@ def morvane(display, prefix, session_dir):
     yield app
     for run in app.runs:
         end(run.proc)
+    end(app.holder)
 
 
 @pytest.hookimpl(hookwrapper=True)

@@ -259,7 +259,11 @@ class Morvane:
         self.env, self.probe_exe = {**prefix.env, "DISPLAY": display.env["DISPLAY"]}, built("MORVANE_PROBE", "tests/e2e/probe.exe")
         self.probe = Probe(self._run_probe)
         display.move(1000, 700)  # park the pointer: an auto-hiding bar reacts to it
-        # A first Wine process starts the desktop and services, so that later starts are warm.
+        # A first Wine process starts the desktop and services, so that later starts are warm, and stays
+        # for the whole test: without a program, Wine closes the desktop a second later, and a program
+        # starting just then (on a busy machine, slowly) can be left on a desktop the probe does not see.
+        with open(folder / "hold.err", "ab") as e:
+            self.holder = spawn(["wine", self.probe_exe, "--hold"], self.env, subprocess.DEVNULL, e)
         self._run_probe()
 
     def _run_probe(self, *args):
