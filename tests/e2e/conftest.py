@@ -1,7 +1,7 @@
 """Fixtures: a session folder, a private display, a private Wine prefix and the program in them.
 Each teardown ends exactly what its fixture started, by process id (or wineserver -k on its own
 prefix), also when the test fails or is interrupted; a failed test leaves its artifacts in
-$MORVANE_E2E_CACHE/failed/<test>, which the failure report names."""
+$MORVANE_E2E_CACHE/failed/<module>.<test>, which the failure report names."""
 import os
 import re
 import shutil
@@ -60,6 +60,7 @@ def morvane(display, prefix, session_dir):
     yield app
     for run in app.runs:
         end(run.proc)
+    end(app.holder)
 
 
 @pytest.hookimpl(hookwrapper=True)
@@ -67,5 +68,6 @@ def pytest_runtest_makereport(item, call):
     report = (yield).get_result()
     app = getattr(item, "funcargs", {}).get("morvane")
     if report.failed and report.when == "call" and app is not None:
-        folder = app.save_artifacts(CACHE / "failed" / re.sub(r"[^\w.-]+", "_", item.name))
+        # Named by module and test: modules run side by side, and two may name a test alike.
+        folder = app.save_artifacts(CACHE / "failed" / re.sub(r"[^\w.-]+", "_", f"{item.module.__name__}.{item.name}"))
         report.sections.append(("failure artifacts", f"screenshot, window tree, run logs and settings in {folder}"))

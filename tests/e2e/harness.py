@@ -12,7 +12,8 @@ from pathlib import Path
 
 from wineprefix import BUILD, HERE, QUIET, WINE_ENV, copy_prefix, log, stop_prefix
 
-TIMEOUT = float(os.environ.get("E2E_TIMEOUT", 15))
+# The default deadline of a wait: a Wine start took over 15 s with other test modules and builds beside it.
+TIMEOUT = float(os.environ.get("E2E_TIMEOUT", 30))
 POLL = 0.1  # never faster: a flood of short-lived X clients makes Wine starts fail
 LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 RELAY_CALL = re.compile(r"^(?:[0-9a-f]+:)*Call (\w+)\.(\w+)(\(.*\)) ret=[0-9a-f]+\r?$", re.I | re.M)
@@ -261,7 +262,11 @@ class Morvane:
         self.env, self.probe_exe = {**prefix.env, "DISPLAY": display.env["DISPLAY"]}, built("MORVANE_PROBE", "tests/e2e/probe.exe")
         self.probe = Probe(self._run_probe)
         display.move(1000, 700)  # park the pointer: an auto-hiding bar reacts to it
-        # A first Wine process starts the desktop and services, so that later starts are warm.
+        # A first Wine process starts the desktop and services, so that later starts are warm, and stays
+        # for the whole test: without a program, Wine closes the desktop a second later, and a program
+        # starting just then (on a busy machine, slowly) can be left on a desktop the probe does not see.
+        with open(folder / "hold.err", "ab") as e:
+            self.holder = spawn(["wine", self.probe_exe, "--hold"], self.env, subprocess.DEVNULL, e)
         self._run_probe()
 
     def _run_probe(self, *args):

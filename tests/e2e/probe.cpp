@@ -7,6 +7,7 @@
 //   probe.exe [filter]
 //   probe.exe --gdi PID
 //   probe.exe --dpi-changed HWND DPI
+//   probe.exe --hold
 //
 // With a filter, only top-level windows whose text or class name contains it
 // (case-sensitive) are listed, each still with all of its children. With
@@ -15,7 +16,10 @@
 // --dpi-changed it sends the top-level window HWND (hex) the WM_DPICHANGED that
 // Windows sends when the window's screen gets another scale, and prints
 // {"answered":true} once the window has answered it. Wine has one dpi for every
-// screen and never sends it.
+// screen and never sends it. With --hold it keeps the desktop open until it is
+// ended, and prints nothing: Wine closes a desktop a second after its last
+// program ends, and a program that opened the desktop just before that but
+// joined it just after is left on a desktop no later program sees.
 //
 // Text is read with WM_GETTEXT rather than GetWindowText: for a window of
 // another process GetWindowText returns the stored caption, which an edit
@@ -278,7 +282,10 @@ int main() {
     _setmode(_fileno(stdout), _O_BINARY);
     const std::vector<std::wstring> args = arguments();
     std::string json;
-    if (args.size() == 2 && args[0] == L"--gdi") {
+    if (args.size() == 1 && args[0] == L"--hold") {
+        GetDesktopWindow();  // joins the desktop: one of its users while it sleeps
+        Sleep(INFINITE);
+    } else if (args.size() == 2 && args[0] == L"--gdi") {
         json = "{\"gdi\":" + std::to_string(gdi_objects(std::wcstoul(args[1].c_str(), nullptr, 10))) + "}\n";
     } else if (args.size() == 3 && args[0] == L"--dpi-changed") {
         HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(std::wcstoull(args[1].c_str(), nullptr, 16)));

@@ -34,11 +34,13 @@ def geometry(morvane, run):
 @DPIS
 def test_the_bar_folds_opens_and_its_alert_stops(morvane, dpi):
     screen = at_dpi(morvane, dpi)
-    # The program's clock is offset so that the moment, the next whole minute, is 25 s away.
+    # The program's clock is offset so that the moment, the next whole minute, is 55 s away: the
+    # alert comes 15 s before it, and the start and the folding and opening below must be over
+    # by then, also on a busy machine, where a Wine start can take many seconds.
     now = int(time.time())
-    offset = 35 - now % 60
+    offset = 5 - now % 60
     (clock := morvane.folder / "clock-offset").write_text(f"{offset:+d}")
-    moment = now + offset + 25
+    moment = now + offset + 55
     run = morvane.start(time.strftime("%Y-%m-%d", time.gmtime(moment)), time.strftime("%H:%M", time.gmtime(moment)),
                         env=fake_clock(clock))
     display, bar = morvane.display, screen["bar"]
@@ -52,7 +54,7 @@ def test_the_bar_folds_opens_and_its_alert_stops(morvane, dpi):
     display.move(bar[0] + 10, bar[3] + 6)
     morvane.wait("the bar folded once the pointer is below it", lambda: geometry(morvane, run) == screen["folded"], 5)
 
-    alert = morvane.wait("the alert", lambda: morvane.probe.one(top=True, text="Morvane Countdown", visible=True), 30)
+    alert = morvane.wait("the alert", lambda: morvane.probe.one(top=True, text="Morvane Countdown", visible=True), 60)
     assert alert["rect"] == screen["alert"]
     display.click_on(morvane.probe.one(within=alert, text="Stop", visible=True))
     morvane.wait("the alert closed by its Stop", lambda: not morvane.display.search("Morvane Countdown"), 5)

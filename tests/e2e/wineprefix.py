@@ -1,7 +1,7 @@
 """The Wine prefix of the end-to-end tests and of bench/run: made once into the cache, copied for
 each session, and stopped by its own wineserver.
 
-    python3 wineprefix.py copy DEST | stop PREFIX
+    python3 wineprefix.py template | copy DEST | stop PREFIX
 """
 import fcntl
 import hashlib
@@ -67,8 +67,9 @@ def _build_template(base, stamp):
     tmp.rename(base)
 
 
-def copy_prefix(dest):
-    """A copy of the shared prefix, made first (under a lock) if missing or from another Wine or setup."""
+def copy_prefix(dest=None):
+    """A copy of the shared prefix, made first (under a lock) if missing or from another Wine or setup; with no
+    dest, only the shared prefix (ctest's e2e_prefix makes it before the modules start side by side)."""
     wine = subprocess.run(["wine", "--version"], capture_output=True).stdout
     stamp = hashlib.sha256(wine + (HERE / "wine-setup.reg").read_bytes() + b"fonts-1 sandbox-1").hexdigest()[:16]
     base, stamp_file = CACHE / "prefix", CACHE / "prefix" / ".e2e-stamp"
@@ -77,11 +78,15 @@ def copy_prefix(dest):
         fcntl.flock(lock, fcntl.LOCK_EX)
         if not stamp_file.is_file() or stamp_file.read_text() != stamp:
             _build_template(base, stamp)
-        fcntl.flock(lock, fcntl.LOCK_SH)  # others may copy too, but nobody rebuilds meanwhile
-        subprocess.run(["cp", "-a", base, dest], check=True)
+        if dest is not None:
+            fcntl.flock(lock, fcntl.LOCK_SH)  # others may copy too, but nobody rebuilds meanwhile
+            subprocess.run(["cp", "-a", base, dest], check=True)
 
 
 if __name__ == "__main__":
+    if sys.argv[1:] == ["template"]:
+        copy_prefix()
+        sys.exit()
     if len(sys.argv) != 3 or sys.argv[1] not in ("copy", "stop"):
         sys.exit(__doc__)
     folder = Path(sys.argv[2]).resolve()
