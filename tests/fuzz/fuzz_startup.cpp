@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     morvane::MainBar* bar = program.existingMainBar();
     if (!system.ended && bar && bar->countdownRunning()) {
-      platform.clock.setInstant(bar->moment);
+      platform.clock.setInstant(bar->moment());
       platform.tk().advance(1'000);
       Check(system.ended && PowerOffs(system) == 1, "a passed moment did not power off once", command);
     }
