@@ -62,11 +62,25 @@ def test_rounds_of_dialogs_alerts_folds_and_repaints_leave_the_program_as_it_was
         display.click_on(controls["after"])
         morvane.wait("the after mode's fields", lambda: len(probe.find(cls="Edit", visible=True)) == 2)
 
-    def measure():
+    def reading():
         pid = probe.bar()["pid"]
         status = Path(f"/proc/{run.pid}/status").read_text()
         rss = int(re.search(r"^VmRSS:\s+(\d+) kB", status, re.M)[1])
         return {"windows": len(probe.find(where=lambda w: w["pid"] == pid)), "GDI objects": probe.gdi_objects(pid), "kB": rss}
+
+    def measure():
+        # A paint in progress holds its back buffer's bitmap, DC and font for a moment, and on a busy
+        # machine the program may still be working through the moves sent before: the counts are
+        # read once two readings half a second apart agree. A leak agrees with itself too.
+        counts = lambda r: (r["windows"], r["GDI objects"])  # noqa: E731
+        last = reading()
+        def settled():
+            nonlocal last
+            time.sleep(0.5)  # a duration: the gap between two readings
+            now, previous = reading(), last
+            last = now
+            return now if counts(now) == counts(previous) else None
+        return morvane.wait("two readings of windows and GDI objects that agree", settled)
 
     one_round()  # what the first dialog, alert and paints allocate once is not growth
     before = measure()
