@@ -1,5 +1,5 @@
 // System services the program takes from the operating system and the process.
-// The portable layers see only this; platform/win32 and platform/headless implement it.
+// The portable layers see only this; backends/win32 and backends/headless implement it.
 #pragma once
 
 #include <chrono>

@@ -4,7 +4,7 @@
 // after it, so that the last line left behind tells whether the kill landed inside save N.
 #include <cstdio>
 
-#include "platform/win32/Win32System.h"
+#include "backends/win32/Win32System.h"
 #include "settings/SettingsFile.h"
 
 int main() {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/headless/HeadlessTimeZone.h"
+#include "backends/headless/HeadlessTimeZone.h"
 #include "schedule/Countdown.h"
 #include "platform/FieldReading.h"
 #include "schedule/ShutdownMoment.h"

@@ -9,7 +9,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Startup.h"
-#include "platform/headless/HeadlessPlatform.h"
+#include "backends/headless/HeadlessPlatform.h"
 #include "ui/Program.h"
 #include "ui/bar/MainBar.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/HeadlessPlatform.h"
+#include "backends/headless/HeadlessPlatform.h"
 #include "ui/button/ButtonSkin.h"
 #include "ui/button/NineSlice.h"
 #include "ui/button/SkinButton.h"

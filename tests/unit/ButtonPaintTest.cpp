@@ -4,7 +4,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "platform/headless/Raster.h"
+#include "backends/headless/Raster.h"
 #include "ui/button/ButtonSkin.h"
 #include "ui/button/NineSlice.h"
 

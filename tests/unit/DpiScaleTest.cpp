@@ -5,7 +5,7 @@
 #include "platform/DpiScale.h"
 #include "platform/OffsetSurface.h"
 #include "platform/ScaledSurface.h"
-#include "platform/headless/Raster.h"
+#include "backends/headless/Raster.h"
 #include "ui/button/ButtonSkin.h"
 #include "ui/button/NineSlice.h"
 #include "ui/dialogs/AlertFace.h"

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/headless/HeadlessPlatform.h"
+#include "backends/headless/HeadlessPlatform.h"
 
 namespace morvane {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/HeadlessPlatform.h"
+#include "backends/headless/HeadlessPlatform.h"
 #include "ui/Program.h"
 
 namespace morvane::testing {

@@ -2,7 +2,7 @@
 // locale's date pictures in the messages.
 #include <gtest/gtest.h>
 
-#include "platform/headless/HeadlessTimeZone.h"
+#include "backends/headless/HeadlessTimeZone.h"
 #include "schedule/Countdown.h"
 #include "schedule/LocaleText.h"
 #include "schedule/ShutdownMoment.h"

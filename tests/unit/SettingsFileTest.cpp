@@ -1,8 +1,8 @@
 // The settings file: its six lines, reading odd files, and saving and loading through the system.
 #include <gtest/gtest.h>
 
-#include "platform/headless/HeadlessSystem.h"
-#include "platform/headless/VirtualClock.h"
+#include "backends/headless/HeadlessSystem.h"
+#include "backends/headless/VirtualClock.h"
 #include "settings/SettingsFile.h"
 
 namespace morvane {

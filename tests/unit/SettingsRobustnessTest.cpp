@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
-#include "platform/headless/HeadlessSystem.h"
-#include "platform/headless/VirtualClock.h"
+#include "backends/headless/HeadlessSystem.h"
+#include "backends/headless/VirtualClock.h"
 #include "settings/SettingsFile.h"
 #include "tests/unit/ProgramFixture.h"
 #include "ui/bar/MainBar.h"

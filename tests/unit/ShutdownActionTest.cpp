@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/HeadlessSystem.h"
-#include "platform/headless/VirtualClock.h"
+#include "backends/headless/HeadlessSystem.h"
+#include "backends/headless/VirtualClock.h"
 #include "schedule/ShutdownAction.h"
 
 namespace morvane {

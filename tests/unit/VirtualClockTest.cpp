@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/HeadlessPlatform.h"
+#include "backends/headless/HeadlessPlatform.h"
 
 namespace morvane {
 namespace {

@@ -1,0 +1,208 @@
+// In-memory peers: they keep what the backend would show (z-order, surfaces, armed timers).
+#include <algorithm>
+
+#include "platform/OffsetSurface.h"
+#include "backends/headless/HeadlessSystem.h"
+#include "backends/headless/HeadlessToolkit.h"
+
+namespace morvane {
+
+class HeadlessWindowPeer : public WindowPeer {
+ public:
+  HeadlessWindowPeer(HeadlessToolkit& toolkit, Window& window) : toolkit_(toolkit), window_(window) {
+    toolkit_.zOrder_.push_back(&window_);
+  }
+  // A window that goes takes no more messages: nothing is reported about it any more.
+  ~HeadlessWindowPeer() override {
+    std::erase(toolkit_.zOrder_, &window_);
+    if (toolkit_.activeWindow_ == &window_) toolkit_.activeWindow_ = nullptr;
+    if (toolkit_.focusWindow_ == &window_) {
+      toolkit_.focusWindow_ = nullptr;
+      toolkit_.focusControl_ = nullptr;
+    }
+    if (toolkit_.pressedWindow_ == &window_) toolkit_.pressedWindow_ = nullptr;
+  }
+  // Showing a window brings it to the front and activates it; hiding the active one leaves
+  // no window of the program active.
+  void apply(Prop what) override {
+    if (what != Prop::Visible) return;
+    if (window_.visible()) {
+      BringToFront();
+      toolkit_.changeActivation(window_, {ActivationKind::Active});
+    } else {
+      toolkit_.deactivate(window_);
+    }
+  }
+  void makeTopmost() override { BringToFront(); }
+  void beginSystemDrag() override {
+    ++toolkit_.systemDrags_;
+    if (!toolkit_.drags_.empty()) {
+      Point delta = toolkit_.drags_.front();
+      toolkit_.drags_.pop_front();
+      Rect b = window_.bounds();
+      window_.movedBySystem({b.x + delta.x, b.y + delta.y, b.w, b.h});
+    }
+    // The system's move loop ends when the button comes up.
+    toolkit_.buttons_ = toolkit_.buttons_.without(MouseButton::Left);
+    if (toolkit_.buttons_.none()) toolkit_.pressedWindow_ = nullptr;
+  }
+  void activate() override { toolkit_.changeActivation(window_, {ActivationKind::Active}); }
+  void focusSelf() override { toolkit_.giveFocus(&window_, nullptr); }
+
+ private:
+  // Topmost windows stay in front of the others.
+  void BringToFront() {
+    auto& z = toolkit_.zOrder_;
+    std::erase(z, &window_);
+    auto firstPlain = std::find_if(z.begin(), z.end(), [](Window* w) { return !w->topmost(); });
+    z.insert(window_.topmost() ? z.begin() : firstPlain, &window_);
+  }
+  HeadlessToolkit& toolkit_;
+  Window& window_;
+};
+
+class HeadlessControlPeer : public ControlPeer {
+ public:
+  HeadlessControlPeer(HeadlessToolkit& toolkit, Control& control) : toolkit_(toolkit), control_(control) {
+    if (control_.kind() == Control::Kind::Custom) Resize();
+  }
+  ~HeadlessControlPeer() override {
+    if (toolkit_.focusControl_ == &control_) toolkit_.focusControl_ = nullptr;
+  }
+  // A hidden control that had the keyboard leaves it to its window.
+  void apply(Prop what) override {
+    if (what == Prop::Bounds && control_.kind() == Control::Kind::Custom) Resize();
+    if (what == Prop::Focus) toolkit_.giveFocus(&control_.owner(), &control_);
+    if (what == Prop::Visible && !control_.visible() && toolkit_.focusControl_ == &control_) {
+      toolkit_.giveFocus(&control_.owner(), nullptr);
+    }
+  }
+  Point screenToClient(Point screen) override {
+    Point origin = control_.owner().clientOrigin();
+    return {screen.x - origin.x - control_.bounds().x, screen.y - origin.y - control_.bounds().y};
+  }
+  Surface* surface() override { return raster_.get(); }
+  void present() override { ++presents_; }
+
+  Raster* raster() const { return raster_.get(); }
+  int presents() const { return presents_; }
+
+ private:
+  void Resize() {
+    if (raster_ && raster_->width() == control_.bounds().w && raster_->height() == control_.bounds().h) return;
+    raster_ = std::make_unique<Raster>(control_.bounds().w, control_.bounds().h);
+  }
+  HeadlessToolkit& toolkit_;
+  Control& control_;
+  std::unique_ptr<Raster> raster_;
+  int presents_ = 0;
+};
+
+class HeadlessTimerPeer : public TimerPeer {
+ public:
+  HeadlessTimerPeer(VirtualClock& clock, Timer& timer) : clock_(clock), timer_(timer) { apply(); }
+  ~HeadlessTimerPeer() override { clock_.disarm(timer_); }
+  // Like SetTimer, enabling (or changing the interval) starts a fresh interval.
+  void apply() override {
+    if (timer_.running()) {
+      clock_.arm(timer_);
+    } else {
+      clock_.disarm(timer_);
+    }
+  }
+
+ private:
+  VirtualClock& clock_;
+  Timer& timer_;
+};
+
+HeadlessToolkit::HeadlessToolkit(VirtualClock& clock, HeadlessSystem& system) : clock_(clock), system_(system) {
+  input().setDoubleClick(kDoubleClickMs, kDoubleClickSize);
+}
+
+std::unique_ptr<WindowPeer> HeadlessToolkit::createPeer(Window& window) {
+  return std::make_unique<HeadlessWindowPeer>(*this, window);
+}
+
+std::unique_ptr<ControlPeer> HeadlessToolkit::createPeer(Control& control) {
+  return std::make_unique<HeadlessControlPeer>(*this, control);
+}
+
+std::unique_ptr<TimerPeer> HeadlessToolkit::createPeer(Timer& timer) {
+  return std::make_unique<HeadlessTimerPeer>(clock_, timer);
+}
+
+Size HeadlessToolkit::measureText(const Font& font, std::string_view text) {
+  double scale = font.points / 8.25;
+  return {static_cast<int>(6 * scale * static_cast<double>(text.size()) + 0.5), static_cast<int>(13 * scale + 0.5)};
+}
+
+std::vector<std::string> HeadlessToolkit::visibleTexts(const Window& window) const {
+  std::vector<std::string> texts;
+  for (Control* c : window.controls()) {
+    if (c->visible() && !c->text().empty()) texts.push_back(c->text());
+  }
+  return texts;
+}
+
+void HeadlessToolkit::runModal(Window& window) {
+  window.show();
+  modalsShown_.push_back({window.caption(), visibleTexts(window)});
+  if (!modalReplies_.empty()) {
+    ModalReply reply = std::move(modalReplies_.front());
+    modalReplies_.pop_front();
+    dispatch([&] { reply(window); });
+  }
+  if (window.loaded() && window.visible()) input().closeRequested(window);
+  if (window.loaded() && window.visible()) window.hide();
+}
+
+Raster* HeadlessToolkit::surfaceOf(const Control& control) const {
+  auto* peer = dynamic_cast<HeadlessControlPeer*>(control.peer());
+  return peer ? peer->raster() : nullptr;
+}
+
+int HeadlessToolkit::presents(const Control& control) const {
+  auto* peer = dynamic_cast<HeadlessControlPeer*>(control.peer());
+  return peer ? peer->presents() : 0;
+}
+
+Raster HeadlessToolkit::render(const Window& window) const {
+  Size size = window.clientSize();
+  Raster raster(size.w, size.h, window.backColor());
+  if (window.hasFace()) window.paintFace(raster);
+  const auto& controls = window.controls();
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    const Control& c = **it;
+    if (!c.visible()) continue;
+    Rect b = c.bounds();
+    switch (c.kind()) {
+      case Control::Kind::Custom:
+        if (Raster* face = surfaceOf(c)) {
+          for (int y = 0; y < face->height(); ++y)
+            for (int x = 0; x < face->width(); ++x) raster.set(b.x + x, b.y + y, face->at(x, y));
+        }
+        raster.text({b.x + c.textOrigin().x, b.y + c.textOrigin().y}, c.text(), *c.font(), c.foreColor());
+        break;
+      case Control::Kind::Line:
+        raster.line({b.x, b.y}, {b.x + std::max(b.w, 1), b.y + b.h}, c.foreColor());
+        break;
+      case Control::Kind::TextField:
+        raster.fill(b, c.backColor());
+        raster.text({b.x, b.y}, c.text(), *c.font(), c.foreColor());
+        break;
+      case Control::Kind::Picture:
+        if (c.hasFace()) {
+          OffsetSurface part(raster, {-b.x, -b.y}, {b.w, b.h});
+          c.paintFace(part);
+        }
+        break;
+      case Control::Kind::Label:
+        raster.text({b.x, b.y}, c.text(), *c.font(), c.foreColor());
+        break;
+    }
+  }
+  return raster;
+}
+
+}  // namespace morvane
