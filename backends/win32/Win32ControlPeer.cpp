@@ -52,6 +52,13 @@ void Win32ControlPeerBase::create(const wchar_t* className, DWORD style, DWORD e
   if (!created) throw std::runtime_error("a control could not be created");
   hwnd_ = created;
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
+  loadCursor();
+}
+
+// The hand is loaded when a control is given it, not on the first hover, so what the program
+// holds does not depend on where the pointer has been. Once loaded, a size is kept for good.
+void Win32ControlPeerBase::loadCursor() {
+  if (control_.cursor() == Cursor::Hand) HandCursor(toolkit_.instance(), dpi());
 }
 
 HFONT Win32ControlPeerBase::fontHandle() const { return FontHandleForDpi(*control_.font(), dpi()); }
@@ -93,6 +100,9 @@ void Win32ControlPeerBase::apply(Prop what) {
       break;
     case Prop::Tooltip:
       tooltipAdded_ = false;
+      break;
+    case Prop::Cursor:
+      loadCursor();
       break;
     default:
       InvalidateRect(hwnd_, nullptr, FALSE);

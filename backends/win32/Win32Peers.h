@@ -90,6 +90,7 @@ class Win32ControlPeerBase : public ControlPeer, public Win32Peer {
 
  protected:
   void create(const wchar_t* className, DWORD style, DWORD exStyle = 0);
+  void loadCursor();
   // The control's font as made for its window's dpi.
   HFONT fontHandle() const;
   // Runs a toolkit notification; false when the peer was destroyed by it.

@@ -141,10 +141,10 @@ class Probe:
             raise ProbeError(f"probe.exe could not send WM_DPICHANGED to {hwnd}")
 
     def gdi_objects(self, pid):
-        """GDI objects held by the Windows process pid, stock objects included."""
-        if (count := self._json("--gdi", str(pid))["gdi"]) < 0:
+        """GDI objects held by the Windows process pid, stock objects included, as {type byte: count}."""
+        if (answer := self._json("--gdi", str(pid)))["gdi"] < 0:
             raise ProbeError(f"probe.exe could not read the GDI handle table of process {pid}")
-        return count
+        return {int(kind): n for kind, n in answer["types"].items()}
 
 
 class Display:

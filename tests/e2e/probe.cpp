@@ -217,7 +217,8 @@ private:
 // the handle table its PEB points to (GdiSharedHandleTable, at 0xf8 in a 64-bit
 // PEB), as Windows did up to version 8: an entry whose type byte is non-zero is
 // in use.
-long gdi_objects(DWORD pid) {
+// The counts come back by the entry's type byte, as {"1":dcs,"4":regions,...}.
+long gdi_objects(DWORD pid, std::map<int, long>* by_type = nullptr) {
     struct Entry {
         unsigned long long object;
         unsigned long owner;
@@ -241,7 +242,10 @@ long gdi_objects(DWORD pid) {
         table != 0 &&
         ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
                           entries.size() * sizeof(Entry), nullptr))
-        count = static_cast<long>(std::count_if(entries.begin(), entries.end(), [](const Entry& e) { return e.type != 0; }));
+        count = static_cast<long>(std::count_if(entries.begin(), entries.end(), [&](const Entry& e) {
+            if (e.type != 0 && by_type) ++(*by_type)[e.type];
+            return e.type != 0;
+        }));
     CloseHandle(process);
     return count;
 }
@@ -286,7 +290,10 @@ int main() {
         GetDesktopWindow();  // joins the desktop: one of its users while it sleeps
         Sleep(INFINITE);
     } else if (args.size() == 2 && args[0] == L"--gdi") {
-        json = "{\"gdi\":" + std::to_string(gdi_objects(std::wcstoul(args[1].c_str(), nullptr, 10))) + "}\n";
+        std::map<int, long> by_type;
+        json = "{\"gdi\":" + std::to_string(gdi_objects(std::wcstoul(args[1].c_str(), nullptr, 10), &by_type)) + ",\"types\":{";
+        for (const auto& [type, n] : by_type) json += (json.back() == '{' ? "\"" : ",\"") + std::to_string(type) + "\":" + std::to_string(n);
+        json += "}}\n";
     } else if (args.size() == 3 && args[0] == L"--dpi-changed") {
         HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(std::wcstoull(args[1].c_str(), nullptr, 16)));
         const bool answered = dpi_changed(window, static_cast<UINT>(std::wcstoul(args[2].c_str(), nullptr, 10)));

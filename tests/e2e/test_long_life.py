@@ -69,9 +69,12 @@ def test_rounds_of_dialogs_alerts_folds_and_repaints_leave_the_program_as_it_was
         return {"windows": len(probe.find(where=lambda w: w["pid"] == pid)), "GDI objects": probe.gdi_objects(pid), "kB": rss}
 
     def measure():
-        # A paint in progress holds its back buffer's bitmap, DC and font for a moment, and on a busy
-        # machine the program may still be working through the moves sent before: the counts are
-        # read once two readings half a second apart agree. A leak agrees with itself too.
+        # The program in the same state at each measure: the bar open with the pointer parked on the
+        # same spot (About, whose hover changes nothing it holds). A paint in progress holds its back
+        # buffer's bitmap, DC and font for a moment, and on a busy machine the program may still be
+        # working through the moves sent before: the counts are read once two readings half a second
+        # apart agree. A leak agrees with itself too.
+        open_bar()
         counts = lambda r: (r["windows"], r["GDI objects"])  # noqa: E731
         last = reading()
         def settled():
