@@ -103,12 +103,14 @@ class HeadlessTimerPeer : public TimerPeer {
   HeadlessTimerPeer(VirtualClock& clock, Timer& timer) : clock_(clock), timer_(timer) { apply(); }
   ~HeadlessTimerPeer() override { clock_.disarm(timer_); }
   // Like SetTimer, enabling (or changing the interval) starts a fresh interval.
-  void apply() override {
-    if (timer_.running()) {
-      clock_.arm(timer_);
-    } else {
+  bool apply() override {
+    if (!timer_.running()) {
       clock_.disarm(timer_);
+      return true;
     }
+    if (clock_.refuseTimers) return false;
+    clock_.arm(timer_);
+    return true;
   }
 
  private:

@@ -21,6 +21,8 @@ HeadlessSystem::HeadlessSystem(VirtualClock& clock) : clock_(clock) {
 
 Instant HeadlessSystem::currentInstant() { return clock_.instant(); }
 
+std::int64_t HeadlessSystem::steadyMilliseconds() { return clock_.steadyMs(); }
+
 const TimeZone& HeadlessSystem::timeZone() { return clock_.zone(); }
 
 std::optional<LocalTime> HeadlessSystem::convertDateTime(std::string_view text, LocalTime now) {
@@ -139,9 +141,11 @@ void HeadlessSystem::keepAwake(bool on) {
   keptAwake = on;
 }
 
-void HeadlessSystem::wakeAt(Instant when) {
+bool HeadlessSystem::wakeAt(Instant when) {
   calls.push_back("WakeAt " + std::to_string(when.time_since_epoch().count()));
+  if (refuseWake) return false;
   wake = when;
+  return true;
 }
 
 void HeadlessSystem::cancelWake() {

@@ -22,6 +22,7 @@ class HeadlessSystem : public System {
   explicit HeadlessSystem(VirtualClock& clock);
 
   Instant currentInstant() override;
+  std::int64_t steadyMilliseconds() override;
   const TimeZone& timeZone() override;
   std::string commandLine() override { return commandLine_; }
   bool claimSingleInstance() override { return !anotherInstance_; }
@@ -49,7 +50,7 @@ class HeadlessSystem : public System {
   bool processRunning(std::uint32_t id) override { return id == processId_ || runningProcesses.count(id) != 0; }
 
   void keepAwake(bool on) override;
-  void wakeAt(Instant when) override;
+  bool wakeAt(Instant when) override;
   void cancelWake() override;
   SystemResult powerOff() override;
 
@@ -81,6 +82,7 @@ class HeadlessSystem : public System {
   bool latin1CodePage = false;
   std::uint32_t processId_ = 1000;
   std::set<std::uint32_t> runningProcesses;  // besides this one
+  bool refuseWake = false;  // wakes cannot be armed (wake timers off in the power plan)
 
   // What the program did.
   // Operating-system requests in order: "PowerOff", "EndProcess", "ShellExecute open ...",

@@ -14,6 +14,7 @@ class Win32System : public System {
   ~Win32System() override;
 
   Instant currentInstant() override;  // Win32Clock.cpp
+  std::int64_t steadyMilliseconds() override;  // Win32Clock.cpp
   const TimeZone& timeZone() override { return timeZone_; }
   std::string commandLine() override;
   bool claimSingleInstance() override;
@@ -42,7 +43,7 @@ class Win32System : public System {
 
   // Win32Wake.cpp
   void keepAwake(bool on) override;
-  void wakeAt(Instant when) override;
+  bool wakeAt(Instant when) override;
   void cancelWake() override;
 
   SystemResult powerOff() override;  // Win32PowerOff.cpp
