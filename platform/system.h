@@ -91,7 +91,9 @@ class System {
 
   // This process and the others, as far as leftover files of theirs need telling apart.
   virtual std::uint32_t processId() = 0;
-  virtual bool processRunning(std::uint32_t id) = 0;  // true also for a process not ours to look into
+  // Whether this program runs as process `id`, and not some other program the system has since
+  // given the id; true also for a process not ours to look into.
+  virtual bool morvaneRunning(std::uint32_t id) = 0;
 
   // Keeping a moment: the system stays awake (the display may still go dark) while `on`, and
   // wakes from sleep at `when`, if it can, until the wake is cancelled or set anew. False

@@ -1,5 +1,6 @@
 // In-memory peers: they keep what the backend would show (z-order, surfaces, armed timers).
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/OffsetSurface.h"
 #include "backends/headless/HeadlessSystem.h"
@@ -123,6 +124,7 @@ HeadlessToolkit::HeadlessToolkit(VirtualClock& clock, HeadlessSystem& system) : 
 }
 
 std::unique_ptr<WindowPeer> HeadlessToolkit::createPeer(Window& window) {
+  if (refuseWindows) throw std::runtime_error("the window could not be created");
   return std::make_unique<HeadlessWindowPeer>(*this, window);
 }
 

@@ -2,6 +2,7 @@
 #include "backends/headless/HeadlessSystem.h"
 
 #include <cctype>
+#include <stdexcept>
 
 #include "platform/DateConversion.h"
 #include "backends/headless/VirtualClock.h"
@@ -28,6 +29,11 @@ const TimeZone& HeadlessSystem::timeZone() { return clock_.zone(); }
 std::optional<LocalTime> HeadlessSystem::convertDateTime(std::string_view text, LocalTime now) {
   if (dateConversion_) return dateConversion_(text, now);
   return ConvertDateTime(text, now, locale_);
+}
+
+bool HeadlessSystem::claimSingleInstance() {
+  if (instanceCheckFails) throw std::runtime_error("the single-instance check failed");
+  return !anotherInstance_;
 }
 
 void HeadlessSystem::endProcess() {

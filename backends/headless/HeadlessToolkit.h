@@ -33,6 +33,8 @@ class HeadlessToolkit : public Toolkit {
   void run() override {}
   std::int64_t inputTimeMs() override { return clock_.elapsedMs(); }
 
+  bool refuseWindows = false;  // the system makes no more windows
+
   // Time.
   void advance(std::int64_t ms) { clock_.advance(ms, *this); }
   VirtualClock& clock() { return clock_; }

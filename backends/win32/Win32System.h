@@ -39,7 +39,7 @@ class Win32System : public System {
   std::string textFromAnsi(std::string_view bytes) override;
   std::string textToAnsi(std::string_view text) override;
   std::uint32_t processId() override;
-  bool processRunning(std::uint32_t id) override;
+  bool morvaneRunning(std::uint32_t id) override;
 
   // Win32Wake.cpp
   void keepAwake(bool on) override;
