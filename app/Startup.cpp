@@ -33,7 +33,8 @@ void StartUp(Program& program) {
   std::string command;
   SkipOnError([&] { command = LowerCase(Unquoted(system.commandLine())); });
 
-  bool first = true;
+  // A check that fails, or throws, may hide another instance: it counts as one.
+  bool first = false;
   SkipOnError([&] { first = system.claimSingleInstance(); });
   if (!first) {
     SkipOnError([&] {

@@ -27,6 +27,11 @@ struct LocaleFormats {
 
 // What became of a request to the operating system: done, or refused with the system's own
 // description of why.
+// What the system tells the program of its own accord. Every resume from sleep or hibernation
+// is told as Resumed; a person at the computer (a key, the lid, the power button) is told as
+// ResumedByPerson as well, after it. ClockChanged: the clock was set or the time zone changed.
+enum class SystemEvent : std::uint8_t { Resumed, ResumedByPerson, ClockChanged };
+
 struct SystemResult {
   bool done = true;
   std::string errorText;  // when refused, e.g. "Access is denied."
@@ -42,6 +47,10 @@ class System {
   virtual Instant currentInstant() = 0;
   virtual const TimeZone& timeZone() = 0;  // the system's own rules, daylight saving included
   LocalTime now() { return timeZone().toLocal(currentInstant()); }  // the wall clock
+  // Milliseconds from some fixed start that run on through sleep and that no change of the
+  // wall clock moves: the wall clock's advance is compared with it to tell a clock set
+  // forward or back from a tick that came late.
+  virtual std::int64_t steadyMilliseconds() = 0;
 
   // Process and screen.
   virtual std::string commandLine() = 0;  // the arguments as one string, as handed over
@@ -82,12 +91,15 @@ class System {
 
   // This process and the others, as far as leftover files of theirs need telling apart.
   virtual std::uint32_t processId() = 0;
-  virtual bool processRunning(std::uint32_t id) = 0;  // true also for a process not ours to look into
+  // Whether this program runs as process `id`, and not some other program the system has since
+  // given the id; true also for a process not ours to look into.
+  virtual bool morvaneRunning(std::uint32_t id) = 0;
 
   // Keeping a moment: the system stays awake (the display may still go dark) while `on`, and
-  // wakes from sleep at `when`, if it can, until the wake is cancelled or set anew.
+  // wakes from sleep at `when`, if it can, until the wake is cancelled or set anew. False
+  // when the wake could not be armed.
   virtual void keepAwake(bool on) = 0;
-  virtual void wakeAt(Instant when) = 0;
+  virtual bool wakeAt(Instant when) = 0;
   virtual void cancelWake() = 0;
 
   // Switching the machine off: a planned power-off that closes every program without asking,

@@ -1,19 +1,37 @@
 // The countdown line: hours and minutes, minutes, or seconds, with no singular forms.
 #include "schedule/Countdown.h"
 
+#include "schedule/LocaleText.h"
+
 namespace morvane {
+
+bool ClockJumped(std::chrono::seconds wallAdvance, std::chrono::milliseconds steadyAdvance) {
+  const auto apart = wallAdvance - steadyAdvance;
+  return apart > kClockJumpTolerance || apart < -kClockJumpTolerance;
+}
+
+std::string SleptThroughMessage(LocalTime now, const LocaleFormats& formats) {
+  return "The current time is " + FormatGeneralDateTime(now, formats) +
+         ", beyond the time you set. The computer was asleep at that time, so it was not shut down.";
+}
 
 // The seconds left are counted in 64 bits, so a moment more than 2^31 seconds (about 68 years)
 // ahead still shows its true hours and minutes rather than a wrapped number.
-CountdownTick DecideCountdownTick(Instant moment, Instant now) {
+CountdownTick DecideCountdownTick(Instant moment, Instant now, bool clockJumped) {
   CountdownTick tick;
-  if (moment < now) {
+  constexpr std::chrono::seconds kAlertCount{kAlertThresholdSeconds};
+  if (clockJumped && moment - now < kAlertCount) {
+    tick.momentMissed = moment < now;
+    moment = now + kAlertCount;
+    tick.movedMoment = moment;
+  } else if (moment < now) {
     if (now - moment <= kMissedMomentTolerance) {
       tick.shutdown = true;
       return tick;
     }
-    moment = now + std::chrono::seconds{kAlertThresholdSeconds};
+    moment = now + kAlertCount;
     tick.movedMoment = moment;
+    tick.momentMissed = true;
   }
   const std::int64_t s = (moment - now).count();
   std::string left;

@@ -109,8 +109,8 @@ void LoadSettingsFile(System& system, SettingsValues& values) {
 // A save that was cut short (the process killed between writing and renaming) leaves its
 // temporary file behind. A file is removed only when no save can still be using it: its
 // process has ended, or it is this process's own name (nothing has been saved yet at
-// start-up). A running process's file is left alone even if that process merely reuses the
-// id of the one that wrote it; a later start removes it once that process has ended. The
+// start-up). A file is left alone while a Morvane runs under its id; an id the system has
+// since given to another program does not keep it. The
 // shared name of older builds is removed outright: its writer holds it open without sharing
 // while it writes and flushes, so the delete fails then; only in the instant between its
 // close and its rename can it go, and that one save then fails as any failed save does.
@@ -122,7 +122,7 @@ void RemoveStaleSettingsFiles(System& system) {
     for (const std::string& name : system.filesStartingWith(folder, prefix)) {
       bool stale = LowerCase(name) == kSharedTemporaryName;
       if (std::optional<std::uint32_t> owner = TemporaryOwner(name)) {
-        stale = *owner == self || !system.processRunning(*owner);
+        stale = *owner == self || !system.morvaneRunning(*owner);
       }
       if (stale) system.deleteFile(folder + "\\" + name);
     }

@@ -63,6 +63,7 @@ void InputRouter::raise(const Target& target, void (InputEvents::*notify)(const 
 void InputRouter::pointerDown(Window& window, Point client, MouseButton button, Modifiers modifiers,
                               std::int64_t timeMs) {
   if (!window.loaded() || !window.inputEnabled()) return;
+  dropped_ = dropped_.without(button);
   // The same button down again: its release went elsewhere (the capture was lost), so
   // nothing is held any more.
   if (buttons_.has(button)) {
@@ -70,6 +71,10 @@ void InputRouter::pointerDown(Window& window, Point client, MouseButton button, 
     capture_ = {};
   }
   Target target = capture_.window ? capture_ : hitTest(window, client);
+  if (!capture_.window && tooSoon(target, timeMs)) {
+    dropped_ = dropped_.with(button);
+    return;
+  }
   Point screen = ClientToScreen(window, client);
   capture_ = target;
   buttons_ = buttons_.with(button);
@@ -102,6 +107,7 @@ void InputRouter::pointerDown(Window& window, Point client, MouseButton button, 
 // A release goes to what holds the capture; a left one over what it pressed is a click. A
 // release whose press the toolkit never saw, or that a system drag took, goes nowhere.
 void InputRouter::pointerUp(Window& window, Point client, MouseButton button, Modifiers modifiers) {
+  dropped_ = dropped_.without(button);
   if (!buttons_.has(button)) return;
   buttons_ = buttons_.without(button);
   Target target = capture_;
@@ -123,8 +129,27 @@ void InputRouter::pointerUp(Window& window, Point client, MouseButton button, Mo
 void InputRouter::pointerMove(Window& window, Point client, MouseButtons held, Modifiers modifiers) {
   if (!window.loaded() || !window.inputEnabled()) return;
   Target target = capture_.window ? capture_ : hitTest(window, client);
+  // A dropped press is not held as far as anything under the pointer can tell.
+  for (MouseButton b : {MouseButton::Left, MouseButton::Right, MouseButton::Middle}) {
+    if (dropped_.has(b)) held = held.without(b);
+  }
   raise(target, &InputEvents::moved,
         {localPoint(target, ClientToScreen(window, client)), MouseButton::None, held, modifiers});
+}
+
+void InputRouter::guardAfterShowing(const Control& control, int ms) { guards_.push_back({&control, ms}); }
+
+// Input stamps may come from a 32-bit millisecond count that wraps every 49 days: a press
+// stamped far before the showing is taken as one after the wrap.
+bool InputRouter::tooSoon(const Target& target, std::int64_t timeMs) const {
+  constexpr std::int64_t kLongBefore = 60'000;
+  if (!target.control) return false;
+  for (const Guard& guard : guards_) {
+    if (guard.control != target.control) continue;
+    const std::int64_t since = timeMs - target.window->shownAtMs();
+    return since < guard.ms && since > -kLongBefore;
+  }
+  return false;
 }
 
 bool InputRouter::reachable(const Control& control) const {
@@ -162,6 +187,7 @@ void InputRouter::forget(const Window& window) {
 }
 
 void InputRouter::forget(const Control& control) {
+  std::erase_if(guards_, [&](const Guard& guard) { return guard.control == &control; });
   if (capture_.control == &control) capture_ = {};
   if (leftPressed_.control == &control) leftPressed_ = {};
   if (lastLeft_.target.control == &control) lastLeft_ = {};

@@ -47,6 +47,10 @@ class InputRouter {
   // is not held by a modal dialog.
   bool reachable(const Control& control) const;
 
+  // A press on the control that begins within `ms` of its window coming on screen is dropped
+  // whole, with its moves and release: it was on its way to whatever lay there before.
+  void guardAfterShowing(const Control& control, int ms);
+
   // What the windows ask of it.
   Window* activeWindow() const { return active_; }
   // The window is the active one and not minimized, as its last activation said.
@@ -77,11 +81,18 @@ class InputRouter {
   bool accessKey(Window& window, char32_t character);
   bool windowKey(Window& window, char32_t character, bool menu);
   void raise(const Target& target, void (InputEvents::*notify)(const PointerEvent&), const PointerEvent& event);
+  bool tooSoon(const Target& target, std::int64_t timeMs) const;
 
   Toolkit& toolkit_;
   int doubleClickMs_ = 500;
   Size doubleClickSize_{4, 4};
   MouseButtons buttons_;   // the buttons held, as far as presses and releases tell
+  MouseButtons dropped_;   // buttons whose press came too soon, held until released
+  struct Guard {
+    const Control* control;
+    int ms;
+  };
+  std::vector<Guard> guards_;
   Target capture_;         // where moves and releases go while a button is held
   Target leftPressed_;     // the target of the left press in progress
   bool secondPress_ = false;  // that press is the second of a double-click

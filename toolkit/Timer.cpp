@@ -13,10 +13,10 @@ Timer::Timer(Window& owner, int intervalMs, bool enabled)
 
 Timer::~Timer() { owner_.remove(*this); }
 
-void Timer::setEnabled(bool enabled) {
-  if (enabled == enabled_) return;
+bool Timer::setEnabled(bool enabled) {
+  if (enabled == enabled_) return true;
   enabled_ = enabled;
-  if (peer_) peer_->apply();
+  return !peer_ || peer_->apply();
 }
 
 void Timer::setInterval(int intervalMs) {

@@ -19,7 +19,8 @@ class Timer {
   Timer& operator=(const Timer&) = delete;
 
   bool enabled() const { return enabled_; }
-  void setEnabled(bool enabled);
+  // False when the system refused to run the timer; it then stays enabled and does not tick.
+  bool setEnabled(bool enabled);
   int interval() const { return interval_; }
   void setInterval(int intervalMs);
   Window& owner() const { return owner_; }

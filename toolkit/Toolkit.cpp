@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/SkipOnError.h"
 #include "toolkit/Window.h"
 
 namespace morvane {
@@ -19,14 +20,16 @@ void Toolkit::releaseRetired() {
   if (depth_ == 0) retired_.clear();
 }
 
+// A failing handler must not take the message loop down with it, nor fail unseen: what it
+// throws leaves the same trace as a step skipped on error.
 void Toolkit::dispatch(const std::function<void()>& handler) noexcept {
   ++depth_;
-  try {
-    handler();
-  } catch (...) {
-    // A failing handler must not take the message loop down with it.
-  }
+  SkipOnError([&] { handler(); });
   --depth_;
+}
+
+void Toolkit::systemEvent(SystemEvent event) {
+  if (systemEvent_) dispatch([&] { systemEvent_(event); });
 }
 
 }  // namespace morvane

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/system.h"
 #include "toolkit/InputRouter.h"
 #include "toolkit/ToolkitTypes.h"
 
@@ -28,6 +29,8 @@ class Toolkit {
   virtual Size measureText(const Font& font, std::string_view text) = 0;
   // Runs the program's events until no window is loaded.
   virtual void run() = 0;
+  // The clock the backend stamps pointer presses with, in milliseconds.
+  virtual std::int64_t inputTimeMs() = 0;
 
   // Book-keeping shared by the backends.
   void windowLoaded(Window& window);
@@ -49,12 +52,17 @@ class Toolkit {
 
   // Where the backend pushes its neutral input.
   InputRouter& input() { return input_; }
+  // Where the backend pushes what the system tells of its own accord (a resume, a clock
+  // change), and who hears it.
+  void systemEvent(SystemEvent event);
+  void onSystemEvent(std::function<void(SystemEvent)> handler) { systemEvent_ = std::move(handler); }
 
  private:
   InputRouter input_{*this};
   std::vector<Window*> loaded_;
   std::vector<std::unique_ptr<Window>> retired_;
   int depth_ = 0;
+  std::function<void(SystemEvent)> systemEvent_;
 };
 
 }  // namespace morvane

@@ -107,7 +107,8 @@ class WindowPeer {
 class TimerPeer {
  public:
   virtual ~TimerPeer() = default;
-  virtual void apply() = 0;  // enabled or interval changed
+  // Enabled or interval changed; false when the system refused to run the timer.
+  virtual bool apply() = 0;
 };
 
 }  // namespace morvane

@@ -28,9 +28,16 @@ void Window::load(Size screen) {
   }
   loaded_ = true;
   toolkit_.windowLoaded(*this);
-  peer_ = toolkit_.createPeer(*this);
-  for (Control* control : controls_) control->createPeer(toolkit_);
-  for (Timer* timer : timers_) timer->createPeer(toolkit_);
+  // A window whose system window or controls could not be made is not loaded: the next use
+  // tries again.
+  try {
+    peer_ = toolkit_.createPeer(*this);
+    for (Control* control : controls_) control->createPeer(toolkit_);
+    for (Timer* timer : timers_) timer->createPeer(toolkit_);
+  } catch (...) {
+    unload();
+    throw;
+  }
   onLoad();
 }
 
@@ -53,6 +60,11 @@ void Window::closeRequested() { unload(); }
 void Window::show() {
   if (!loaded_ || visible_) return;
   visible_ = true;
+  shownAtMs_ = toolkit_.inputTimeMs();
+  struct Showing {
+    bool& flag;
+    ~Showing() { flag = false; }
+  } showing{beingShown_ = true};
   if (peer_) peer_->apply(Prop::Visible);
 }
 

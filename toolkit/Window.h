@@ -38,6 +38,11 @@ class Window : public InputEvents {
   void showModal();
   bool visible() const { return visible_; }
   bool modal() const { return modal_; }
+  // While show() puts the window on screen: the activation that comes with it is the
+  // window's own, not a person's.
+  bool beingShown() const { return beingShown_; }
+  // When the window last came on screen, on the clock pointer presses are stamped with.
+  std::int64_t shownAtMs() const { return shownAtMs_; }
 
   const std::string& caption() const { return caption_; }
   Border border() const { return border_; }
@@ -120,6 +125,8 @@ class Window : public InputEvents {
   bool keyPreview_ = false;
   bool loaded_ = false;
   bool visible_ = false;
+  bool beingShown_ = false;
+  std::int64_t shownAtMs_ = 0;
   bool modal_ = false;
   bool topmost_ = false;
   bool inputEnabled_ = true;

@@ -25,9 +25,14 @@ struct Program::Slots {
   FormSlot<AboutWindow> aboutWindow;
 };
 
-Program::Program(Platform& platform) : platform_(platform), slots_(std::make_unique<Slots>(*this)) {}
+// What the system tells of its own accord concerns the countdown, which the bar keeps.
+Program::Program(Platform& platform) : platform_(platform), slots_(std::make_unique<Slots>(*this)) {
+  toolkit().onSystemEvent([this](SystemEvent event) {
+    if (MainBar* bar = existingMainBar()) bar->systemEvent(event);
+  });
+}
 
-Program::~Program() = default;
+Program::~Program() { toolkit().onSystemEvent(nullptr); }
 
 MainBar& Program::mainBar() { return slots_->mainBar(); }
 CountdownAlert& Program::countdownAlert() { return slots_->countdownAlert(); }

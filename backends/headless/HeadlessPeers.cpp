@@ -1,5 +1,6 @@
 // In-memory peers: they keep what the backend would show (z-order, surfaces, armed timers).
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/OffsetSurface.h"
 #include "backends/headless/HeadlessSystem.h"
@@ -103,12 +104,14 @@ class HeadlessTimerPeer : public TimerPeer {
   HeadlessTimerPeer(VirtualClock& clock, Timer& timer) : clock_(clock), timer_(timer) { apply(); }
   ~HeadlessTimerPeer() override { clock_.disarm(timer_); }
   // Like SetTimer, enabling (or changing the interval) starts a fresh interval.
-  void apply() override {
-    if (timer_.running()) {
-      clock_.arm(timer_);
-    } else {
+  bool apply() override {
+    if (!timer_.running()) {
       clock_.disarm(timer_);
+      return true;
     }
+    if (clock_.refuseTimers) return false;
+    clock_.arm(timer_);
+    return true;
   }
 
  private:
@@ -121,6 +124,7 @@ HeadlessToolkit::HeadlessToolkit(VirtualClock& clock, HeadlessSystem& system) : 
 }
 
 std::unique_ptr<WindowPeer> HeadlessToolkit::createPeer(Window& window) {
+  if (refuseWindows) throw std::runtime_error("the window could not be created");
   return std::make_unique<HeadlessWindowPeer>(*this, window);
 }
 

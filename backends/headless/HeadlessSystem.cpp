@@ -2,6 +2,7 @@
 #include "backends/headless/HeadlessSystem.h"
 
 #include <cctype>
+#include <stdexcept>
 
 #include "platform/DateConversion.h"
 #include "backends/headless/VirtualClock.h"
@@ -21,11 +22,18 @@ HeadlessSystem::HeadlessSystem(VirtualClock& clock) : clock_(clock) {
 
 Instant HeadlessSystem::currentInstant() { return clock_.instant(); }
 
+std::int64_t HeadlessSystem::steadyMilliseconds() { return clock_.steadyMs(); }
+
 const TimeZone& HeadlessSystem::timeZone() { return clock_.zone(); }
 
 std::optional<LocalTime> HeadlessSystem::convertDateTime(std::string_view text, LocalTime now) {
   if (dateConversion_) return dateConversion_(text, now);
   return ConvertDateTime(text, now, locale_);
+}
+
+bool HeadlessSystem::claimSingleInstance() {
+  if (instanceCheckFails) throw std::runtime_error("the single-instance check failed");
+  return !anotherInstance_;
 }
 
 void HeadlessSystem::endProcess() {
@@ -139,9 +147,11 @@ void HeadlessSystem::keepAwake(bool on) {
   keptAwake = on;
 }
 
-void HeadlessSystem::wakeAt(Instant when) {
+bool HeadlessSystem::wakeAt(Instant when) {
   calls.push_back("WakeAt " + std::to_string(when.time_since_epoch().count()));
+  if (refuseWake) return false;
   wake = when;
+  return true;
 }
 
 void HeadlessSystem::cancelWake() {

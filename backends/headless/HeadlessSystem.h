@@ -22,9 +22,10 @@ class HeadlessSystem : public System {
   explicit HeadlessSystem(VirtualClock& clock);
 
   Instant currentInstant() override;
+  std::int64_t steadyMilliseconds() override;
   const TimeZone& timeZone() override;
   std::string commandLine() override { return commandLine_; }
-  bool claimSingleInstance() override { return !anotherInstance_; }
+  bool claimSingleInstance() override;
   Size primaryScreen() override { return screen_; }
   Point cursorPos() override { return cursor_; }
   void endProcess() override;
@@ -46,16 +47,17 @@ class HeadlessSystem : public System {
   std::string textFromAnsi(std::string_view bytes) override;
   std::string textToAnsi(std::string_view text) override;
   std::uint32_t processId() override { return processId_; }
-  bool processRunning(std::uint32_t id) override { return id == processId_ || runningProcesses.count(id) != 0; }
+  bool morvaneRunning(std::uint32_t id) override { return id == processId_ || runningInstances.count(id) != 0; }
 
   void keepAwake(bool on) override;
-  void wakeAt(Instant when) override;
+  bool wakeAt(Instant when) override;
   void cancelWake() override;
   SystemResult powerOff() override;
 
   // What the test sets.
   std::string commandLine_;
   bool anotherInstance_ = false;
+  bool instanceCheckFails = false;  // the single-instance check throws
   Size screen_{1024, 768};
   Point cursor_{1000, 700};
   LocaleFormats locale_;
@@ -80,7 +82,8 @@ class HeadlessSystem : public System {
   // of that number and a character past 255 is written as '?'.
   bool latin1CodePage = false;
   std::uint32_t processId_ = 1000;
-  std::set<std::uint32_t> runningProcesses;  // besides this one
+  std::set<std::uint32_t> runningInstances;  // of this program, besides this one
+  bool refuseWake = false;  // wakes cannot be armed (wake timers off in the power plan)
 
   // What the program did.
   // Operating-system requests in order: "PowerOff", "EndProcess", "ShellExecute open ...",

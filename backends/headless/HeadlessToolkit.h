@@ -31,6 +31,9 @@ class HeadlessToolkit : public Toolkit {
   // Text is measured as 6 pixels a character and 13 high, about the bar's 8 pt font.
   Size measureText(const Font& font, std::string_view text) override;
   void run() override {}
+  std::int64_t inputTimeMs() override { return clock_.elapsedMs(); }
+
+  bool refuseWindows = false;  // the system makes no more windows
 
   // Time.
   void advance(std::int64_t ms) { clock_.advance(ms, *this); }

@@ -26,6 +26,11 @@ void VirtualClock::setInstant(Instant time) {
   clockOffsetMs_ = duration_cast<milliseconds>(time.time_since_epoch()).count() + subsecond - elapsedMs_;
 }
 
+void VirtualClock::sleep(std::int64_t ms) {
+  sleptMs_ += ms;
+  clockOffsetMs_ += ms;
+}
+
 void VirtualClock::arm(Timer& timer) {
   disarm(timer);
   entries_.push_back({&timer, elapsedMs_ + timer.interval(), sequence_++});

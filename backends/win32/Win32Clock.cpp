@@ -52,6 +52,10 @@ Instant Win32System::currentInstant() {
   return Instant{seconds{ticks / kFileTimeTicksPerSecond - kSecondsFrom1601To1970}};
 }
 
+// GetTickCount64 runs on through sleep, as the wall clock does, and no setting of the clock
+// moves it.
+std::int64_t Win32System::steadyMilliseconds() { return static_cast<std::int64_t>(GetTickCount64()); }
+
 // GetTimeZoneInformationForYear with SystemTimeToTzSpecificLocalTime rather than
 // SystemTimeToTzSpecificLocalTimeEx: the same rules, and Wine implements only these. Outside
 // the years Windows converts, the zone's standard offset of today stands in.

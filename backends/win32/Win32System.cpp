@@ -59,12 +59,12 @@ std::string Win32System::commandLine() {
   return Narrow(p);
 }
 
-// A copy running elevated or as another user in the same session owns a mutex this process may
-// not open: that is another instance too.
+// Fails closed: a copy running elevated or as another user in the same session owns a mutex
+// this process may not open, and any other failure may hide another instance as well.
 bool Win32System::claimSingleInstance() {
   instanceMutex_ = CreateMutexW(nullptr, FALSE, L"Local\\Morvane.SingleInstance");
   const DWORD error = GetLastError();
-  if (!instanceMutex_) return error != ERROR_ACCESS_DENIED;
+  if (!instanceMutex_) return false;
   return error != ERROR_ALREADY_EXISTS;
 }
 
@@ -228,12 +228,37 @@ std::string Win32System::textToAnsi(std::string_view text) { return Utf8ToAnsi(t
 
 std::uint32_t Win32System::processId() { return GetCurrentProcessId(); }
 
-// A process of another user (fast user switching) may refuse to be opened: it still runs.
-bool Win32System::processRunning(std::uint32_t id) {
+namespace {
+
+// The file name of an executable's path, without its folder.
+std::wstring ImageName(const wchar_t* path) {
+  const wchar_t* name = path;
+  for (const wchar_t* p = path; *p; ++p) {
+    if (*p == L'\\' || *p == L'/') name = p + 1;
+  }
+  return name;
+}
+
+// A process whose image cannot be named is taken to be ours: its file is kept.
+bool RunsOurImage(HANDLE process) {
+  wchar_t theirs[MAX_PATH * 2] = {};
+  DWORD size = MAX_PATH * 2;
+  if (!QueryFullProcessImageNameW(process, 0, theirs, &size)) return true;
+  wchar_t ours[MAX_PATH * 2] = {};
+  if (!GetModuleFileNameW(nullptr, ours, MAX_PATH * 2)) return true;
+  return CompareStringOrdinal(ImageName(theirs).c_str(), -1, ImageName(ours).c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+}  // namespace
+
+// Process ids are reused: an id counts as a running Morvane only while the process under it
+// runs an image of the same name. A process of another user (fast user switching) may refuse
+// to be opened: it still runs.
+bool Win32System::morvaneRunning(std::uint32_t id) {
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
   if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
   DWORD code = 0;
-  bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+  const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE && RunsOurImage(process);
   CloseHandle(process);
   return running;
 }

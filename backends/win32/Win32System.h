@@ -14,6 +14,7 @@ class Win32System : public System {
   ~Win32System() override;
 
   Instant currentInstant() override;  // Win32Clock.cpp
+  std::int64_t steadyMilliseconds() override;  // Win32Clock.cpp
   const TimeZone& timeZone() override { return timeZone_; }
   std::string commandLine() override;
   bool claimSingleInstance() override;
@@ -38,11 +39,11 @@ class Win32System : public System {
   std::string textFromAnsi(std::string_view bytes) override;
   std::string textToAnsi(std::string_view text) override;
   std::uint32_t processId() override;
-  bool processRunning(std::uint32_t id) override;
+  bool morvaneRunning(std::uint32_t id) override;
 
   // Win32Wake.cpp
   void keepAwake(bool on) override;
-  void wakeAt(Instant when) override;
+  bool wakeAt(Instant when) override;
   void cancelWake() override;
 
   SystemResult powerOff() override;  // Win32PowerOff.cpp

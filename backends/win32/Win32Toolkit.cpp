@@ -100,15 +100,16 @@ class Win32TimerPeer : public TimerPeer {
     if (HWND owner = Win32Toolkit::HandleOf(timer_.owner())) KillTimer(owner, id_);
     toolkit_.removeTimer(id_);
   }
-  // SetTimer on a running timer starts its interval afresh, as enabling a timer does.
-  void apply() override {
+  // SetTimer on a running timer starts its interval afresh, as enabling a timer does. It
+  // answers zero when the system has no timer left to give.
+  bool apply() override {
     HWND owner = Win32Toolkit::HandleOf(timer_.owner());
-    if (!owner) return;
-    if (timer_.running()) {
-      SetTimer(owner, id_, static_cast<UINT>(timer_.interval()), nullptr);
-    } else {
+    if (!owner) return true;
+    if (!timer_.running()) {
       KillTimer(owner, id_);
+      return true;
     }
+    return SetTimer(owner, id_, static_cast<UINT>(timer_.interval()), nullptr) != 0;
   }
 
  private:
@@ -135,6 +136,9 @@ void Win32Toolkit::tick(UINT_PTR id) {
   Timer* timer = it->second;
   dispatch([timer] { timer->elapsed(); });
 }
+
+// GetMessageTime stamps input with the low 32 bits of GetTickCount, and so does this.
+std::int64_t Win32Toolkit::inputTimeMs() { return static_cast<std::int64_t>(static_cast<DWORD>(GetTickCount())); }
 
 // ---- Text ------------------------------------------------------------------------------
 

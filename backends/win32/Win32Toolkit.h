@@ -33,6 +33,7 @@ class Win32Toolkit : public Toolkit {
   void runModal(Window& window) override;
   Size measureText(const Font& font, std::string_view text) override;
   void run() override;
+  std::int64_t inputTimeMs() override;
 
   HINSTANCE instance() const { return instance_; }
   // Hands the system's double-click time and distance to the toolkit's input decisions.

@@ -22,12 +22,12 @@ void Win32System::keepAwake(bool on) {
 // A positive due time is absolute UTC. Where the system cannot wake (no support, or wake
 // timers off in the power plan) the timer still runs while awake, and the countdown finds a
 // moment missed in sleep on its own.
-void Win32System::wakeAt(Instant when) {
+bool Win32System::wakeAt(Instant when) {
   if (!wakeTimer_) wakeTimer_ = CreateWaitableTimerW(nullptr, TRUE, nullptr);
-  if (!wakeTimer_) return;
+  if (!wakeTimer_) return false;
   LARGE_INTEGER due;
   due.QuadPart = (when.time_since_epoch().count() + kSecondsFrom1601To1970) * kFileTimeStepsPerSecond;
-  SetWaitableTimer(wakeTimer_, &due, 0, nullptr, nullptr, TRUE);
+  return SetWaitableTimer(wakeTimer_, &due, 0, nullptr, nullptr, TRUE) != 0;
 }
 
 void Win32System::cancelWake() {

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "backends/win32/Dpi.h"
 #include "backends/win32/GdiSurface.h"
 #include "backends/win32/SystemLibrary.h"
@@ -12,6 +14,23 @@
 #include "backends/win32/WideText.h"
 
 namespace morvane {
+
+namespace {
+
+// What the system tells every top-level window is handed on through the window's own queue,
+// as a posted message: the program may answer with a modal message, which must not run
+// inside the system's broadcast.
+constexpr UINT kSystemEventMessage = WM_APP + 2;
+
+// PBT_APMRESUMEAUTOMATIC comes on every resume; PBT_APMRESUMESUSPEND follows it when a person
+// woke the computer.
+std::optional<SystemEvent> PowerEventOf(WPARAM event) {
+  if (event == PBT_APMRESUMEAUTOMATIC) return SystemEvent::Resumed;
+  if (event == PBT_APMRESUMESUSPEND) return SystemEvent::ResumedByPerson;
+  return std::nullopt;
+}
+
+}  // namespace
 
 // Made at the screen's dpi; a window that opens on a screen of another dpi is sized again
 // for it at once.
@@ -197,6 +216,18 @@ LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
       toolkit_.readDoubleClick();
       break;
+    case WM_POWERBROADCAST:
+      if (std::optional<SystemEvent> event = PowerEventOf(wParam)) {
+        PostMessageW(hwnd_, kSystemEventMessage, static_cast<WPARAM>(*event), 0);
+      }
+      return TRUE;
+    // Sent when the clock is set and when the time zone changes.
+    case WM_TIMECHANGE:
+      PostMessageW(hwnd_, kSystemEventMessage, static_cast<WPARAM>(SystemEvent::ClockChanged), 0);
+      return 0;
+    case kSystemEventMessage:
+      toolkit_.systemEvent(static_cast<SystemEvent>(wParam));
+      return 0;
     case WM_CLOSE:
       toolkit_.input().closeRequested(window_);
       return 0;

@@ -12,6 +12,7 @@
 #include "toolkit/Keys.h"
 #include "ui/dialogs/AboutWindow.h"
 #include "ui/dialogs/MessageDialog.h"
+#include "schedule/Countdown.h"
 #include "ui/bar/MainBar.h"
 
 namespace morvane {
@@ -294,6 +295,60 @@ TEST_F(BarDocking, RunningCountdownFoldsAsSoonAsTheCursorLeavesAndOpensAtTheTopE
   sys().cursor_ = barPoint(255, 43);
   advance(180);
   EXPECT_FALSE(collapsed()) << "the far corner still belongs to the open bar";
+}
+
+// Activated other than by a click (the task switcher, a screen reader) while counting, the bar
+// opens and stays open for the keyboard: Alt+S stops the countdown. It folds again once the
+// pointer has been over it and left. Activated by a click, it folds as the pointer's rule says.
+TEST_F(BarDocking, ActivatedOtherThanByAClickWhileCountingTheBarOpensForTheKeyboard) {
+  MainBar& f = bar();
+  for (ActivationKind kind : {ActivationKind::ActiveByClick, ActivationKind::Active}) {
+    startCountdown();
+    tk().activate(f, Activation{ActivationKind::Inactive});
+    advance(180);
+    ASSERT_TRUE(collapsed());
+    tk().activate(f, Activation{kind});
+    advance(1'000);
+    const bool byKeyboard = kind == ActivationKind::Active;
+    EXPECT_EQ(collapsed(), !byKeyboard);
+    if (!byKeyboard) {
+      f.startOrStop();
+      continue;
+    }
+    sys().cursor_ = barPoint(100, 10);
+    advance(180);
+    sys().cursor_ = barPoint(100, 300);
+    advance(180);
+    EXPECT_TRUE(collapsed()) << "the pointer came over it and left";
+    tk().activate(f, Activation{ActivationKind::Inactive});
+    tk().activate(f, Activation{kind});
+    advance(180);
+    ASSERT_FALSE(collapsed());
+    tk().altKey('s');
+    EXPECT_FALSE(f.countdownRunning());
+  }
+}
+
+// Start cannot do without the countdown's timer: refused, the bar stays idle, holds nothing
+// and says why; a wake that cannot be armed only leaves a trace.
+TEST_F(BarDocking, AStartThatCannotArmItsCountdownStaysIdleAndSaysSo) {
+  MainBar& f = bar();
+  p().clock.refuseTimers = true;
+  stepsMaySkip = true;
+  f.startOrStop();
+  EXPECT_FALSE(f.countdownRunning());
+  EXPECT_EQ(f.startButton.caption(), "Start");
+  EXPECT_FALSE(f.countdownLine.visible());
+  EXPECT_FALSE(sys().keptAwake);
+  ASSERT_EQ(tk().modalsShown().size(), 1u);
+  EXPECT_EQ(tk().modalsShown()[0].visibleTexts.at(0), kCountdownNotStartedMessage);
+
+  p().clock.refuseTimers = false;
+  sys().refuseWake = true;
+  sys().skippedSteps.clear();
+  startCountdown();
+  EXPECT_TRUE(f.countdownRunning());
+  EXPECT_EQ(sys().skippedSteps.size(), 1u);
 }
 
 // The folded line is drawn on the bar: a drag on it moves the bar as a drag on its face does.

@@ -70,9 +70,19 @@ TEST_F(AlertWindow, CountdownShowsItCentredForTheLastFifteenSecondsAndStopEndsBo
   EXPECT_FALSE(sys().wake);
 }
 
-TEST_F(AlertWindow, RunNowSavesAndPowersOffAtOnce) {
+// A press on Run Now that begins within a second of the alert coming up was meant for what lay
+// there before: it is dropped whole, with no look and no click. A later one switches off at once.
+TEST_F(AlertWindow, RunNowDropsAPressInItsFirstSecondThenSavesAndPowersOffAtOnce) {
   CountdownAlert* alert = AlertOfAOneMinuteCountdown();
   ASSERT_NE(alert, nullptr);
+  advance(500);
+  tk().moveTo(At(*alert, {120, 194}));
+  const int looks = tk().presents(alert->runNowButton);
+  tk().press();
+  tk().release();
+  EXPECT_EQ(tk().presents(alert->runNowButton), looks);
+  EXPECT_EQ(std::count(sys().calls.begin(), sys().calls.end(), "PowerOff"), 0);
+  advance(1'000);
   tk().click(alert->runNowButton);
   ASSERT_GE(sys().calls.size(), 2u);
   EXPECT_EQ(std::vector<std::string>(sys().calls.end() - 2, sys().calls.end()),

@@ -161,7 +161,7 @@ TEST(ShutdownMoment, AfterModeAddsRealTime) {
       {kSydney, At(2027, 4, 4, 2, 30, 0), "0", "45", At(2027, 4, 4, 2, 15, 0)},  // from the first 2:30
   };
   for (const auto& r : rows) {
-    const Instant moment = ShutdownMoment(AfterMode(r.h, r.m), r.zone.firstShowing(r.start), r.zone);
+    const Instant moment = *ShutdownMoment(AfterMode(r.h, r.m), r.zone.firstShowing(r.start), r.zone);
     EXPECT_EQ(r.zone.toLocal(moment), r.reads) << r.h << ":" << r.m;
   }
 }
@@ -234,7 +234,8 @@ TEST(ShutdownMoment, AtModeMomentAndTheYearReading) {
   const struct { const char* text; int year; } rows[] = {{"26", 2026}, {"7", 2007}, {"99", 2099}, {"2030", 2030}, {"150", 150}};
   for (const auto& r : rows) {
     ScheduleFields f = AtMode(r.text, "06", "1", "22", "30");
-    const Instant moment = r.year < 2026 ? kNowInstant : Utc(r.year, 6, 1, 22, 30, 0);  // a past one is refused
+    const std::optional<Instant> moment =
+        r.year < 2026 ? std::nullopt : std::optional(Utc(r.year, 6, 1, 22, 30, 0));  // a past one is refused
     EXPECT_EQ(ShutdownMoment(f, kNowInstant, kUtc), moment) << r.text;
     EXPECT_EQ(Validate(f, kNow).has_value(), r.year < 2026) << r.text;
   }

@@ -122,11 +122,11 @@ TEST_F(SettingsFaults, ASaveCutShortLeavesTheOldFileAndALeftoverTheNextStartRemo
 
   // Another process starts while the first still runs: the file may be in use.
   system.processId_ = 77;
-  system.runningProcesses = {4242};
+  system.runningInstances = {4242};
   RemoveStaleSettingsFiles(system);
   EXPECT_TRUE(system.files.count(leftover));
 
-  system.runningProcesses.clear();
+  system.runningInstances.clear();
   RemoveStaleSettingsFiles(system);
   EXPECT_FALSE(system.files.count(leftover));
   EXPECT_EQ(Load().atHour, "11");
@@ -134,7 +134,7 @@ TEST_F(SettingsFaults, ASaveCutShortLeavesTheOldFileAndALeftoverTheNextStartRemo
 
 TEST_F(SettingsFaults, StartUpRemovesOnlyTemporaryFilesNoSaveCanBeUsing) {
   system.processId_ = 300;
-  system.runningProcesses = {100, 200};
+  system.runningInstances = {100, 200};
   const struct {
     std::string name;
     bool removed;

@@ -19,6 +19,17 @@ class Splash : public testing::ProgramTest {
   void ClickOn(const Window& w) { tk().clickAt({w.left() + 200, w.top() + 150}); }
 };
 
+// A window whose system window could not be made is not loaded: the next use makes it.
+TEST_F(Splash, AWindowTheSystemCouldNotMakeIsMadeOnItsNextUse) {
+  tk().refuseWindows = true;
+  EXPECT_ANY_THROW(program->aboutWindow());
+  EXPECT_EQ(program->existingAboutWindow(), nullptr);
+  tk().refuseWindows = false;
+  AboutWindow& a = program->aboutWindow();
+  EXPECT_TRUE(a.loaded());
+  EXPECT_NE(a.peer(), nullptr);
+}
+
 TEST_F(Splash, ShowsCentredAndOpensTheBarAfterOneSecond) {
   AboutWindow& a = Shown(true);
   EXPECT_EQ(a.bounds(), (Rect{312, 234, 400, 300}));

@@ -43,16 +43,24 @@ TEST_F(Start, EmptyShowsTheSplashWhichOpensTheBar) {
   EXPECT_TRUE(messages().empty());
 }
 
-TEST_F(Start, ASecondInstanceOnlyTellsWhereTheFirstIs) {
-  sys().anotherInstance_ = true;
-  sys().files[kLeftover] = "21";
-  run("shutdown");
-  EXPECT_EQ(messages(), (std::vector<std::string>{
-                            "Morvane is running... Move your mouse to the top of screen, you will see it."}));
-  EXPECT_TRUE(sys().ended);
-  EXPECT_FALSE(called("PowerOff"));
-  EXPECT_EQ(program->existingMainBar(), nullptr);
-  EXPECT_EQ(sys().files, (std::map<std::string, std::string>{{kLeftover, "21"}})) << "nothing touched";
+// A check that fails may hide another instance: it counts as one.
+TEST_F(Start, ASecondInstanceOrAFailedCheckOnlyTellsWhereTheFirstIs) {
+  for (bool checkFails : {false, true}) {
+    program.reset();
+    platform = std::make_unique<HeadlessPlatform>(testing::At(2026, 12, 7, 10, 0, 0));
+    program = std::make_unique<Program>(*platform);
+    sys().anotherInstance_ = !checkFails;
+    sys().instanceCheckFails = checkFails;
+    stepsMaySkip = checkFails;
+    sys().files[kLeftover] = "21";
+    run("shutdown");
+    EXPECT_EQ(messages(), (std::vector<std::string>{
+                              "Morvane is running... Move your mouse to the top of screen, you will see it."}));
+    EXPECT_TRUE(sys().ended);
+    EXPECT_FALSE(called("PowerOff"));
+    EXPECT_EQ(program->existingMainBar(), nullptr);
+    EXPECT_EQ(sys().files, (std::map<std::string, std::string>{{kLeftover, "21"}})) << "nothing touched";
+  }
 }
 
 TEST_F(Start, ShutdownInAnyCaseSavesTheInitialScheduleAndPowersOff) {

@@ -10,8 +10,8 @@ bool CursorOutsideBar(Point cursor, int left, int width, int height) {
   return below || leftOf || rightOf;
 }
 
-bool BarShouldCollapse(bool cursorOutside, bool countdownRunning, bool windowActive) {
-  return cursorOutside && (countdownRunning || !windowActive);
+bool BarShouldCollapse(bool cursorOutside, bool countdownRunning, bool windowActive, bool openForKeyboard) {
+  return cursorOutside && (!windowActive || (countdownRunning && !openForKeyboard));
 }
 
 BarPlace ClampBarPlace(int left, int width, int screenWidth) {

@@ -14,8 +14,10 @@ constexpr int kBarFoldedHeight = 1;
 // ends and the bottom row belong to the bar. Everything in screen pixels.
 bool CursorOutsideBar(Point cursor, int left, int width, int height);
 
-// Folds while the cursor is away and either a countdown runs or the bar is not active.
-bool BarShouldCollapse(bool cursorOutside, bool countdownRunning, bool windowActive);
+// Folds while the cursor is away and either a countdown runs or the bar is not active; an
+// active bar held open for the keyboard (activated other than by a click, the pointer not
+// yet over it and gone) stays open through a countdown, so its Stop can be reached.
+bool BarShouldCollapse(bool cursorOutside, bool countdownRunning, bool windowActive, bool openForKeyboard = false);
 
 // After a drag: back to the top edge and within the screen's width.
 struct BarPlace {

@@ -104,6 +104,7 @@ MainBar::MainBar(Program& program)
   blinkTimer.onTick([this] { blinkTick(); });
   dockTimer.onTick([this] { dockTick(); });
   onPointerMoved([this](const PointerEvent& event) { dragBar(event); });
+  onActivationChanged([this](Activation activation) { activated(activation); });
   wireFields();
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,10 +58,12 @@ class MainBar : public Window {
 
   // The schedule and its countdown.
   bool validateFields(Instant now);
-  void fixMoment(Instant now);
+  bool fixMoment(Instant now);  // false when the fields make no moment
   void stopCountdown();
   void countdownTick();
   Instant moment() const { return moment_; }  // fixed at Start
+  // What the system tells of its own accord: a resume, a clock or time-zone change.
+  void systemEvent(SystemEvent event);
 
   // Docking, the blinking line and dragging.
   void blinkTick();
@@ -86,8 +89,13 @@ class MainBar : public Window {
 
  private:
   void start();
+  bool armCountdown(Instant now);
   void holdMoment();
+  void armWake();
   void releaseMoment();
+  void personReturned();
+  void clockChanged();
+  void activated(Activation activation);
   void wireFields();
   KeyResult fieldCharacter(Control* successor, char32_t character);
   void fieldKeyReleased(Control& field, Control& successor, Key key);
@@ -96,9 +104,19 @@ class MainBar : public Window {
   Program& program_;
   ScheduleMode mode_ = ScheduleMode::After;
   Instant moment_{};
+  std::optional<LocalTime> atReading_;  // the at mode's reading, fixed again when the zone changes
+  // The wall clock and the steady count at the last tick, to tell a jumped clock from a late tick.
+  Instant lastTickWall_{};
+  std::int64_t lastTickSteadyMs_ = 0;
+  bool momentMoved_ = false;   // moved under the countdown since the last tick (a zone change)
+  bool momentMissed_ = false;  // found passed: the alert counts a missed moment
   int blinkPhase_ = 1;
   int screenWidth_ = 0;
   bool counting_ = false;
+  // Activated other than by a click (the task switcher, a screen reader): open until it is
+  // deactivated or the pointer has been over it and left.
+  bool openForKeyboard_ = false;
+  bool pointerCameOver_ = false;
 };
 
 }  // namespace morvane

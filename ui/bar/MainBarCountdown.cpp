@@ -29,19 +29,45 @@ bool MainBar::validateFields(Instant now) {
   return false;
 }
 
-void MainBar::fixMoment(Instant now) { moment_ = morvane::ShutdownMoment(fields(), now, program_.system().timeZone()); }
+bool MainBar::fixMoment(Instant now) {
+  const TimeZone& zone = program_.system().timeZone();
+  std::optional<Instant> moment = morvane::ShutdownMoment(fields(), now, zone);
+  if (!moment) return false;
+  moment_ = *moment;
+  atReading_ = AtModeReading(fields(), now, zone);
+  return true;
+}
 
-// The fields are checked, and the moment fixed, against one reading of the clock.
+// All or nothing: the fields are checked, and the moment fixed, against one reading of the
+// clock; the moment and the countdown's timer come first, and only then does the bar show a
+// countdown. A step it cannot do without leaves the bar idle, and says so.
 void MainBar::start() {
   const Instant now = program_.system().currentInstant();
   if (!validateFields(now)) return;
   SkipOnError([&] { SaveSettings(program_); });
+  if (!armCountdown(now)) {
+    showMessage(kCountdownNotStartedMessage);
+    return;
+  }
   counting_ = true;
   SkipOnError([&] { countdownLine.setText(kCountdownIdleText); });
   SkipOnError([&] { showCountdownState(); });
-  SkipOnError([&] { fixMoment(now); });
   SkipOnError([&] { holdMoment(); });
-  SkipOnError([&] { countdownTimer.setEnabled(true); });
+}
+
+bool MainBar::armCountdown(Instant now) {
+  bool fixed = false;
+  SkipOnError([&] { fixed = fixMoment(now); });
+  if (!fixed) return false;
+  System& system = program_.system();
+  lastTickWall_ = now;
+  lastTickSteadyMs_ = system.steadyMilliseconds();
+  momentMoved_ = false;
+  momentMissed_ = false;
+  if (countdownTimer.setEnabled(true)) return true;
+  countdownTimer.setEnabled(false);
+  TraceSkippedStep(__FILE__, __LINE__, "the countdown's timer was refused");
+  return false;
 }
 
 void MainBar::stopCountdown() {
@@ -54,9 +80,16 @@ void MainBar::stopCountdown() {
 // While a countdown runs the system stays awake, and a sleep the user chooses ends early
 // enough for the whole alert to show before the moment.
 void MainBar::holdMoment() {
-  System& system = program_.system();
-  system.keepAwake(true);
-  system.wakeAt(moment_ - kWakeBeforeMoment);
+  program_.system().keepAwake(true);
+  armWake();
+}
+
+// A wake that cannot be armed does not stop the countdown: the tick after a sleep finds the
+// moment missed and gives the alert.
+void MainBar::armWake() {
+  if (!program_.system().wakeAt(moment_ - kWakeBeforeMoment)) {
+    TraceSkippedStep(__FILE__, __LINE__, "the wake before the moment could not be armed");
+  }
 }
 
 void MainBar::releaseMoment() {
@@ -67,11 +100,25 @@ void MainBar::releaseMoment() {
 
 // Each step of the tick is skipped on error and the next one runs. The tick compares instants,
 // so a clock the user sets forward or back changes the time left, while a daylight-saving
-// change does not.
+// change does not; a clock that jumped gives the alert its whole count all the same.
 void MainBar::countdownTick() {
   CountdownTick tick;
-  SkipOnError([&] { tick = DecideCountdownTick(moment_, program_.system().currentInstant()); });
-  if (tick.movedMoment) moment_ = *tick.movedMoment;
+  SkipOnError([&] {
+    System& system = program_.system();
+    const Instant now = system.currentInstant();
+    const std::int64_t steadyMs = system.steadyMilliseconds();
+    const bool jumped =
+        momentMoved_ || ClockJumped(now - lastTickWall_, std::chrono::milliseconds{steadyMs - lastTickSteadyMs_});
+    lastTickWall_ = now;
+    lastTickSteadyMs_ = steadyMs;
+    momentMoved_ = false;
+    tick = DecideCountdownTick(moment_, now, jumped);
+  });
+  if (tick.movedMoment) {
+    moment_ = *tick.movedMoment;
+    momentMissed_ = momentMissed_ || tick.momentMissed;
+    SkipOnError([&] { armWake(); });
+  }
   if (tick.shutdown) {
     DoShutdown(program_);
     return;

@@ -6,11 +6,21 @@
 
 namespace morvane {
 
+// Activated by the task switcher, Alt+Tab or a screen reader, the bar opens for the keyboard;
+// a click, or the activation that comes with its own showing, leaves the pointer's rule alone.
+void MainBar::activated(Activation activation) {
+  openForKeyboard_ = activation.kind == ActivationKind::Active && !activation.minimized && !beingShown();
+  pointerCameOver_ = false;
+}
+
 // Applied on every tick, whether or not the state changed.
 void MainBar::dockTick() {
   Point cursor = program_.system().cursorPos();
   bool outside = CursorOutsideBar(cursor, left(), width(), height());
-  if (BarShouldCollapse(outside, counting_, toolkit().input().isActive(*this))) {
+  if (!outside) pointerCameOver_ = true;
+  if (outside && pointerCameOver_) openForKeyboard_ = false;
+  const bool active = toolkit().input().isActive(*this);
+  if (BarShouldCollapse(outside, counting_, active, openForKeyboard_)) {
     setHeight(kBarFoldedHeight);
     foldedLine.setVisible(true);
     blinkTimer.setEnabled(true);

@@ -49,7 +49,12 @@ CountdownAlert::CountdownAlert(Program& program)
   addKey(U'S', true, [this] { stop(); });
 }
 
-void CountdownAlert::onLoad() { makeTopmost(); }
+// The alert comes up activated, in front of whatever the user was about to click: a press
+// that was on its way then must not switch the computer off. A stray Stop loses nothing.
+void CountdownAlert::onLoad() {
+  makeTopmost();
+  toolkit().input().guardAfterShowing(runNowButton, kRunNowGuardMs);
+}
 
 void CountdownAlert::showSecondsLeft(std::int64_t seconds) {
   secondsLeft.setText(std::to_string(seconds));

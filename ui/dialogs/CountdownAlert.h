@@ -13,6 +13,8 @@ class Program;
 class CountdownAlert : public Window {
  public:
   static constexpr const char* kCaption = "Morvane Countdown";
+  // Run Now takes no press that begins sooner than this after the alert comes up.
+  static constexpr int kRunNowGuardMs = 1000;
 
   explicit CountdownAlert(Program& program);
 
