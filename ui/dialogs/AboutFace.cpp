@@ -9,8 +9,6 @@
 namespace morvane {
 
 namespace {
-constexpr int kWidth = 400;
-constexpr int kHeight = 300;
 constexpr Color kBackground = Rgb(238, 238, 238);
 constexpr Color kSmallCaps = Rgb(96, 96, 96);
 
@@ -32,7 +30,7 @@ std::string PrintedAddress(std::string_view address) {
 }
 
 void PaintAboutFace(Surface& s) {
-  s.fill({0, 0, kWidth, kHeight}, kBackground);
+  s.fill({0, 0, kAboutFaceSize.w, kAboutFaceSize.h}, kBackground);
   PawPrint(s, {92, 96}, 150, kPalePawGreen);
   PawPrint(s, {318, 190}, 120, kPalePawGrey);
   PawPrint(s, {196, 236}, 54, kPalePawGreen);
@@ -43,7 +41,7 @@ void PaintAboutFace(Surface& s) {
   const Font smallCaps{"Arial", 7};
   s.text({16, 256}, "VERSION: 4.00", smallCaps, kSmallCaps);
   s.text({16, 272}, PrintedAddress(kMakerHomePage), smallCaps, kSmallCaps);
-  s.fill({232, 284, kWidth - 232, 16}, kFaceGreen);
+  s.fill({232, 284, kAboutFaceSize.w - 232, 16}, kFaceGreen);
 }
 
 }  // namespace morvane

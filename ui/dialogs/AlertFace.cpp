@@ -6,8 +6,8 @@
 namespace morvane {
 
 namespace {
-constexpr int kWidth = 360;
-constexpr int kHeight = 240;
+constexpr int kWidth = kAlertFaceSize.w;
+constexpr int kHeight = kAlertFaceSize.h;
 constexpr Color kBlack = Rgb(0, 0, 0);
 constexpr Color kTitleInk = Rgb(46, 70, 22);
 

@@ -17,7 +17,7 @@ const Font kButtonFont{"Arial", 9};
 }  // namespace
 
 CountdownAlert::CountdownAlert(Program& program)
-    : Window(program.toolkit(), kCaption, {360, 240}),
+    : Window(program.toolkit(), kCaption, kAlertFaceSize),
       secondsLeft(*this, Control::Kind::Label, "secondsLeft", {160, 100, 38, 37}),
       runNowButton(*this, program.system(), "runNowButton", {80, 182, 80, 24}),
       stopButton(*this, program.system(), "stopButton", {192, 182, 80, 24}),
