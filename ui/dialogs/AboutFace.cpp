@@ -15,7 +15,7 @@ constexpr Color kSmallCaps = Rgb(96, 96, 96);
 void MakerLogo(Surface& s) {
   s.ellipse({296, 12, 30, 30}, kPawGreen);
   PawPrint(s, {311, 27}, 20, Rgb(255, 255, 255));
-  s.text({332, 19}, kMakerShortName, Font{"Arial", 10, true}, Rgb(64, 64, 64));
+  s.text({332, 19}, kMakerShortName, Font{FontRole::Lettering, 10, true}, Rgb(64, 64, 64));
 }
 }  // namespace
 
@@ -36,9 +36,9 @@ void PaintAboutFace(Surface& s) {
   PawPrint(s, {196, 236}, 54, kPalePawGreen);
   MakerLogo(s);
 
-  s.text({64, 118}, "Morvane", Font{"Arial", 36, true, true}, Rgb(0, 0, 0));
+  s.text({64, 118}, "Morvane", Font{FontRole::Lettering, 36, true, true}, Rgb(0, 0, 0));
 
-  const Font smallCaps{"Arial", 7};
+  const Font smallCaps{FontRole::Lettering, 7};
   s.text({16, 256}, "VERSION: 4.00", smallCaps, kSmallCaps);
   s.text({16, 272}, PrintedAddress(kMakerHomePage), smallCaps, kSmallCaps);
   s.fill({232, 284, kAboutFaceSize.w - 232, 16}, kFaceGreen);

@@ -13,7 +13,7 @@
 namespace morvane {
 
 namespace {
-const Font kButtonFont{"Arial", 9};
+const Font kButtonFont{FontRole::Lettering, 9};
 }  // namespace
 
 CountdownAlert::CountdownAlert(Program& program)
@@ -25,11 +25,11 @@ CountdownAlert::CountdownAlert(Program& program)
   setBorder(Border::None);
   setStartPosition(StartPosition::CenterScreen);
   setBackColor(kFaceGrey);
-  setFont(MakeFont("Arial", 9));
+  setFont(MakeFont(FontRole::Lettering, 9));
   setFace(PaintAlertFace);
 
   secondsLeft.setText("99");
-  secondsLeft.setFont(MakeFont("MS Sans Serif", 24, true));
+  secondsLeft.setFont(MakeFont(FontRole::Dialog, 24, true));
   secondsLeft.setForeColor(Rgb(0, 0, 128));  // navy
   secondsLeft.setAlign(Align::Center);
 
