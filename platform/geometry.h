@@ -43,21 +43,27 @@ struct Size {
   friend bool operator==(const Size&, const Size&) = default;
 };
 
+// The part a font plays; the backend picks the face that plays it, and the characters it needs.
+enum class FontRole {
+  Dialog,     // the controls' own face, and the alert's number
+  Lettering,  // the words drawn on the faces, and the alert's buttons
+  Message,    // a message's text, which may hold Chinese characters
+};
+
+// The windows' default font is a Font as it stands: the dialog face at 8.25 points.
 struct Font {
-  std::string face = "MS Sans Serif";
+  FontRole role = FontRole::Dialog;
   double points = 8.25;
   bool bold = false;
   bool italic = false;
-  int charset = 0;  // 0 ANSI, 134 GB2312
   friend bool operator==(const Font&, const Font&) = default;
 };
 
 // Fonts are shared by reference: a button and its caption hold the very same object.
 using FontRef = std::shared_ptr<const Font>;
 
-inline FontRef MakeFont(std::string face, double points, bool bold = false, bool italic = false,
-                        int charset = 0) {
-  return std::make_shared<const Font>(Font{std::move(face), points, bold, italic, charset});
+inline FontRef MakeFont(FontRole role, double points, bool bold = false, bool italic = false) {
+  return std::make_shared<const Font>(Font{role, points, bold, italic});
 }
 
 }  // namespace morvane

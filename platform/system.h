@@ -16,13 +16,20 @@ namespace morvane {
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
-// The user's locale: how dates are written in messages and read on the command line.
+// The user's locale: how dates and times are written in figures in messages, and read on the
+// command line. The defaults write 3/7/2027 9:05:04 AM.
 struct LocaleFormats {
-  std::string shortDate = "M/d/yyyy";  // Windows picture, e.g. "dd.MM.yyyy"
-  std::string longTime = "h:mm:ss tt";
+  DateOrder order = DateOrder::MonthDayYear;
+  std::string dateSeparator = "/";
+  bool dayTwoDigits = false;
+  bool monthTwoDigits = false;
+  bool yearTwoDigits = false;  // else four
+  std::string timeSeparator = ":";
+  bool twelveHour = true;      // with the designators below; else a 24-hour clock
+  bool hourTwoDigits = false;  // minutes and seconds always have two
+  bool designatorFirst = false;  // "AM 9:05:04" rather than "9:05:04 AM"
   std::string am = "AM";
   std::string pm = "PM";
-  DateOrder order = DateOrder::MonthDayYear;
 };
 
 // What became of a request to the operating system: done, or refused with the system's own
@@ -65,9 +72,13 @@ class System {
   virtual std::optional<LocalTime> convertDateTime(std::string_view text, LocalTime now) = 0;
 
   // Places and the shell.
-  virtual std::string windowsDirectory() = 0;  // what GetWindowsDirectory reports
-  virtual std::string localAppDataDirectory() = 0;
+  // The folders where the settings may live, most preferred first: the machine's own, shared
+  // by its users and there for certain, then this user's own, which is made when first
+  // written to. A folder the system cannot name is left out.
+  virtual std::vector<std::string> settingsFolders() = 0;
   virtual std::string executableFolder() = 0;
+  // The path of `name` in `folder`, written as the system writes paths.
+  virtual std::string joinPath(const std::string& folder, const std::string& name) = 0;
   virtual void shellOpen(const std::string& verb, const std::string& file) = 0;
 
   // Files, as the settings need them. Paths and names are UTF-8.
@@ -85,9 +96,10 @@ class System {
   // compared without regard to case.
   virtual std::vector<std::string> filesStartingWith(const std::string& folder, const std::string& prefix) = 0;
   virtual bool deleteFile(const std::string& path) = 0;
-  // Text kept in files in the system's ANSI code page, turned into UTF-8 and back.
-  virtual std::string textFromAnsi(std::string_view bytes) = 0;
-  virtual std::string textToAnsi(std::string_view text) = 0;
+  // The settings file keeps its text in the system's legacy single- or double-byte encoding,
+  // as older builds wrote it; these turn such bytes into UTF-8 and back.
+  virtual std::string legacyTextToUtf8(std::string_view bytes) = 0;
+  virtual std::string utf8ToLegacyText(std::string_view text) = 0;
 
   // This process and the others, as far as leftover files of theirs need telling apart.
   virtual std::uint32_t processId() = 0;

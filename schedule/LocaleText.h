@@ -1,5 +1,5 @@
-// Dates and times written the way the user's locale writes them, from Windows date and
-// time pictures ("M/d/yyyy", "dd.MM.yyyy", "h:mm:ss tt", "HH:mm:ss").
+// Dates and times written in figures the way the user's locale writes them: 3/7/2027,
+// 07.03.2027, 9:05:04 AM, 09:05:04.
 #pragma once
 
 #include <chrono>

@@ -1,6 +1,6 @@
-// Saving and loading the settings file. It lives in the Windows directory; where that cannot be
-// written (an ordinary user on a modern Windows), a copy under the user's local application data
-// takes its place. The four field lines are kept in the system's ANSI code page.
+// Saving and loading the settings file. It lives in the machine's settings folder; where that
+// cannot be written (an ordinary user on a modern Windows), a copy in the user's own folder takes
+// its place. The four field lines are kept in the system's legacy text encoding.
 #include "settings/SettingsFile.h"
 
 #include "platform/AsciiText.h"
@@ -20,11 +20,6 @@ namespace {
 constexpr std::string_view kFileName = "morvane.dll";
 // What saves before per-process names wrote to; only an older build can still be holding it.
 constexpr std::string_view kSharedTemporaryName = "morvane.dll.new";
-
-std::string UserSettingsFolder(System& system) {
-  std::string base = system.localAppDataDirectory();
-  return base.empty() ? std::string() : base + "\\Morvane";
-}
 
 // The process id in a name "morvane.dll.<id>.new", compared without regard to case as the
 // file system compares names; nothing for any other name.
@@ -51,11 +46,10 @@ bool Replace(System& system, const std::string& path, const std::string& bytes) 
 
 }  // namespace
 
-std::string SettingsPath(System& system) { return system.windowsDirectory() + "\\" + std::string(kFileName); }
-
-std::string UserSettingsPath(System& system) {
-  std::string folder = UserSettingsFolder(system);
-  return folder.empty() ? std::string() : folder + "\\" + std::string(kFileName);
+std::vector<std::string> SettingsPaths(System& system) {
+  std::vector<std::string> paths;
+  for (const std::string& folder : system.settingsFolders()) paths.push_back(system.joinPath(folder, std::string(kFileName)));
+  return paths;
 }
 
 // One name per process: two bars saving at once (two users on one machine) never write
@@ -67,18 +61,21 @@ std::string SettingsTemporaryPath(System& system, const std::string& target) {
 // The callers (Start, Quit, the shutdown) go on with their own work whatever happens here.
 bool SaveSettingsFile(System& system, const SettingsValues& values) {
   try {
-    const std::string bytes = system.textToAnsi(FormatSettings(values));
-    if (Replace(system, SettingsPath(system), bytes)) return true;
-    std::string folder = UserSettingsFolder(system);
-    if (folder.empty() || !system.createDirectory(folder)) return false;
-    return Replace(system, UserSettingsPath(system), bytes);
+    const std::string bytes = system.utf8ToLegacyText(FormatSettings(values));
+    const std::vector<std::string> folders = system.settingsFolders();
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+      // Only the first folder is there for certain.
+      if (i > 0 && !system.createDirectory(folders[i])) return false;
+      if (Replace(system, system.joinPath(folders[i], std::string(kFileName)), bytes)) return true;
+    }
+    return false;
   } catch (...) {
     return false;
   }
 }
 
-// With both files present the newer one holds the last schedule; on a tie the Windows
-// directory's file wins. A file that cannot be read counts as missing: the other is tried.
+// With both files present the newer one holds the last schedule; on a tie the machine's
+// folder's file wins. A file that cannot be read counts as missing: the other is tried.
 void LoadSettingsFile(System& system, SettingsValues& values) {
   try {
     struct Candidate {
@@ -86,17 +83,18 @@ void LoadSettingsFile(System& system, SettingsValues& values) {
       std::int64_t time;
     };
     std::vector<Candidate> candidates;
-    for (const std::string& path : {SettingsPath(system), UserSettingsPath(system)}) {
-      if (path.empty() || !system.isNormalFile(path)) continue;
+    for (const std::string& path : SettingsPaths(system)) {
+      if (!system.isNormalFile(path)) continue;
       std::optional<std::int64_t> time = system.modifiedTime(path);
       candidates.push_back({path, time.value_or(std::numeric_limits<std::int64_t>::min())});
     }
-    if (candidates.size() == 2 && candidates[1].time > candidates[0].time) std::swap(candidates[0], candidates[1]);
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.time > b.time; });
     for (const Candidate& candidate : candidates) {
       if (std::optional<std::string> bytes = system.readFile(candidate.path, kSettingsReadLimit)) {
-        // Line ends, digits, signs and blanks are the same bytes in every ANSI code page and
+        // Line ends, digits, signs and blanks are the same bytes in every legacy encoding and
         // in UTF-8, so the whole text can be turned into the fields' UTF-8 before it is split.
-        ApplySettingsText(system.textFromAnsi(std::string_view(*bytes).substr(0, kSettingsReadLimit)), values);
+        ApplySettingsText(system.legacyTextToUtf8(std::string_view(*bytes).substr(0, kSettingsReadLimit)), values);
         SelectOneMode(values);
         return;
       }
@@ -117,14 +115,14 @@ void LoadSettingsFile(System& system, SettingsValues& values) {
 void RemoveStaleSettingsFiles(System& system) {
   const std::uint32_t self = system.processId();
   const std::string prefix = std::string(kFileName) + ".";
-  for (const std::string& folder : {system.windowsDirectory(), UserSettingsFolder(system)}) {
+  for (const std::string& folder : system.settingsFolders()) {
     if (folder.empty()) continue;
     for (const std::string& name : system.filesStartingWith(folder, prefix)) {
       bool stale = LowerCase(name) == kSharedTemporaryName;
       if (std::optional<std::uint32_t> owner = TemporaryOwner(name)) {
         stale = *owner == self || !system.morvaneRunning(*owner);
       }
-      if (stale) system.deleteFile(folder + "\\" + name);
+      if (stale) system.deleteFile(system.joinPath(folder, name));
     }
   }
 }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/system.h"
 #include "settings/SettingsText.h"
@@ -12,8 +13,9 @@ namespace morvane {
 // Far more than six short lines; a bigger file is read only this far.
 inline constexpr std::size_t kSettingsReadLimit = 64 * 1024;
 
-std::string SettingsPath(System& system);
-std::string UserSettingsPath(System& system);  // used when the Windows directory refuses the file
+// Where the settings file may be, most preferred first; a later one is written only when the
+// ones before it refuse the file.
+std::vector<std::string> SettingsPaths(System& system);
 // The name this process writes a new settings file under before it takes the file's place.
 std::string SettingsTemporaryPath(System& system, const std::string& target);
 

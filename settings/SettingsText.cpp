@@ -27,9 +27,6 @@ std::string ColorText(std::int32_t value) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-constexpr std::int32_t kSelectedColour = 0;
-constexpr std::int32_t kUnselectedColour = 8421504;  // grey
-
 }  // namespace
 
 std::string FormatSettings(const SettingsValues& values) {
@@ -85,19 +82,19 @@ void ApplySettingsText(std::string_view bytes, SettingsValues& into) {
 // the mode the bar shows: the "after" word's colour decides, and the "at" word's becomes its
 // counterpart, so what is shown is what is scheduled and what is saved next.
 ScheduleMode ModeOf(const SettingsValues& values) {
-  return values.afterWordColor == kSelectedColour ? ScheduleMode::After : ScheduleMode::At;
+  return values.afterWordColor == kSelectedWordColor ? ScheduleMode::After : ScheduleMode::At;
 }
 
 void SetMode(SettingsValues& values, ScheduleMode mode) {
-  values.afterWordColor = mode == ScheduleMode::After ? kSelectedColour : kUnselectedColour;
-  values.atWordColor = mode == ScheduleMode::At ? kSelectedColour : kUnselectedColour;
+  values.afterWordColor = mode == ScheduleMode::After ? kSelectedWordColor : kUnselectedWordColor;
+  values.atWordColor = mode == ScheduleMode::At ? kSelectedWordColor : kUnselectedWordColor;
 }
 
 void SelectOneMode(SettingsValues& values) {
-  const bool showsAfter = values.afterWordColor == kSelectedColour;
-  const bool checksAt = values.atWordColor == kSelectedColour;
+  const bool showsAfter = values.afterWordColor == kSelectedWordColor;
+  const bool checksAt = values.atWordColor == kSelectedWordColor;
   if (showsAfter != checksAt) return;
-  values.atWordColor = showsAfter ? kUnselectedColour : kSelectedColour;
+  values.atWordColor = showsAfter ? kUnselectedWordColor : kSelectedWordColor;
 }
 
 }  // namespace morvane

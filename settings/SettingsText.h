@@ -11,9 +11,13 @@
 
 namespace morvane {
 
+// The mode words' colours as the file writes them: black for the selected, grey for the other.
+inline constexpr std::int32_t kSelectedWordColor = 0;
+inline constexpr std::int32_t kUnselectedWordColor = 8421504;
+
 struct SettingsValues {
   std::string atHour = "21", atMinute = "0", afterHours = "1", afterMinutes = "0";
-  std::int32_t afterWordColor = 0, atWordColor = 8421504;
+  std::int32_t afterWordColor = kSelectedWordColor, atWordColor = kUnselectedWordColor;
 };
 
 std::string FormatSettings(const SettingsValues& values);

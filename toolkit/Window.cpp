@@ -7,7 +7,7 @@ namespace morvane {
 
 Window::Window(Toolkit& toolkit, std::string caption, Size client)
     : toolkit_(toolkit), caption_(std::move(caption)), client_(client), bounds_{0, 0, client.w, client.h},
-      font_(MakeFont("MS Sans Serif", 8.25)) {}
+      font_(std::make_shared<const Font>()) {}
 
 Window::~Window() {
   if (loaded_) toolkit_.windowUnloaded(*this);

@@ -42,6 +42,14 @@ void HeadlessSystem::endProcess() {
   clock_.stop();
 }
 
+// As on Windows: the Windows directory, then the program's folder in the user's local
+// application data.
+std::vector<std::string> HeadlessSystem::settingsFolders() {
+  std::vector<std::string> folders = {windowsDirectory_};
+  if (!localAppData_.empty()) folders.push_back(joinPath(localAppData_, "Morvane"));
+  return folders;
+}
+
 void HeadlessSystem::shellOpen(const std::string& verb, const std::string& file) {
   calls.push_back("ShellExecute " + verb + " " + file);
 }
@@ -109,7 +117,7 @@ bool HeadlessSystem::deleteFile(const std::string& path) {
   return files.erase(path) != 0;
 }
 
-std::string HeadlessSystem::textFromAnsi(std::string_view bytes) {
+std::string HeadlessSystem::legacyTextToUtf8(std::string_view bytes) {
   if (!latin1CodePage) return std::string(bytes);
   std::string text;
   for (unsigned char c : bytes) {
@@ -123,7 +131,7 @@ std::string HeadlessSystem::textFromAnsi(std::string_view bytes) {
   return text;
 }
 
-std::string HeadlessSystem::textToAnsi(std::string_view text) {
+std::string HeadlessSystem::utf8ToLegacyText(std::string_view text) {
   if (!latin1CodePage) return std::string(text);
   std::string bytes;
   for (std::size_t i = 0; i < text.size();) {

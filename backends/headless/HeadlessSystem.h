@@ -32,9 +32,9 @@ class HeadlessSystem : public System {
   LocaleFormats localeFormats() override { return locale_; }
   std::optional<LocalTime> convertDateTime(std::string_view text, LocalTime now) override;
 
-  std::string windowsDirectory() override { return windowsDirectory_; }
-  std::string localAppDataDirectory() override { return localAppData_; }
+  std::vector<std::string> settingsFolders() override;
   std::string executableFolder() override { return executableFolder_; }
+  std::string joinPath(const std::string& folder, const std::string& name) override { return folder + "\\" + name; }
   void shellOpen(const std::string& verb, const std::string& file) override;
 
   bool isNormalFile(const std::string& path) override;
@@ -44,8 +44,8 @@ class HeadlessSystem : public System {
   std::optional<std::int64_t> modifiedTime(const std::string& path) override;
   std::vector<std::string> filesStartingWith(const std::string& folder, const std::string& prefix) override;
   bool deleteFile(const std::string& path) override;
-  std::string textFromAnsi(std::string_view bytes) override;
-  std::string textToAnsi(std::string_view text) override;
+  std::string legacyTextToUtf8(std::string_view bytes) override;
+  std::string utf8ToLegacyText(std::string_view text) override;
   std::uint32_t processId() override { return processId_; }
   bool morvaneRunning(std::uint32_t id) override { return id == processId_ || runningInstances.count(id) != 0; }
 
@@ -78,7 +78,7 @@ class HeadlessSystem : public System {
   // The next replace writes its temporary file and throws ProcessDied, so that nothing after
   // it runs, as if the process had been killed there.
   bool dieBeforeRename = false;
-  // The ANSI code page: UTF-8 itself unless set to Latin-1, where each byte is the character
+  // The legacy text encoding, Windows' ANSI code page: UTF-8 itself unless set to Latin-1, where each byte is the character
   // of that number and a character past 255 is written as '?'.
   bool latin1CodePage = false;
   std::uint32_t processId_ = 1000;

@@ -40,10 +40,32 @@ const DibPixels& DibOf(const Image& image) {
 struct FontKey {
   Font font;
   bool operator<(const FontKey& o) const {
-    return std::tie(font.face, font.points, font.bold, font.italic, font.charset) <
-           std::tie(o.font.face, o.font.points, o.font.bold, o.font.italic, o.font.charset);
+    return std::tie(font.role, font.points, font.bold, font.italic) <
+           std::tie(o.font.role, o.font.points, o.font.bold, o.font.italic);
   }
 };
+
+// The face that plays each part, and the character set it is asked for in.
+struct FaceName {
+  const wchar_t* name;
+  DWORD charset;
+};
+
+FaceName FaceFor(const Font& font) {
+  switch (font.role) {
+    case FontRole::Lettering:
+      return {L"Arial", ANSI_CHARSET};
+    case FontRole::Message:
+      // SimSun under its English face name, which Windows resolves on every locale; the
+      // program's texts are single-byte, so the name is not written in its GB2312 form.
+      return {L"SimSun", GB2312_CHARSET};
+    case FontRole::Dialog:
+      break;
+  }
+  // MS Sans Serif is a bitmap face made in small sizes; where a system lacks a large size
+  // (Wine draws its 24 pt as small, gapped digits) Arial, its scalable look-alike, stands in.
+  return {font.points > 14 ? L"Arial" : L"MS Sans Serif", ANSI_CHARSET};
+}
 
 }  // namespace
 
@@ -54,13 +76,10 @@ HFONT FontHandle(const Font& font) {
   // The windows are laid out in pixels, so their fonts are sized for 96 dpi whatever the screen.
   constexpr double kDpi = 96.0;
   int height = -static_cast<int>(std::lround(font.points * kDpi / 72.0));
-  // MS Sans Serif is a bitmap face made in small sizes; where a system lacks a large size
-  // (Wine draws its 24 pt as small, gapped digits) Arial, its scalable look-alike, stands in.
-  std::string face = font.face;
-  if (face == "MS Sans Serif" && font.points > 14) face = "Arial";
+  const FaceName face = FaceFor(font);
   HFONT handle = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
-                             static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Widen(face).c_str());
+                             face.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, face.name);
   if (!handle) handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fonts[{font}] = handle;
   return handle;

@@ -16,8 +16,9 @@ namespace morvane {
 
 namespace {
 
-constexpr const char* kLayoutFace = "MS Sans Serif";
 constexpr double kLayoutPoints = 8.25;
+// The part Arial plays, MS Sans Serif's scalable look-alike.
+constexpr FontRole kLookAlike = FontRole::Lettering;
 constexpr int kLayoutHeight = 13;
 
 // MS Sans Serif 8 pt at 96 dpi: the advance of each character from ' ' to '~', in pixels;
@@ -32,7 +33,7 @@ constexpr std::array<int, 95> kLayoutAdvances = {
 };
 
 bool IsLayoutFont(const Font& font) {
-  return font.face == kLayoutFace && font.points == kLayoutPoints && !font.italic;
+  return font.role == FontRole::Dialog && font.points == kLayoutPoints && !font.italic;
 }
 
 // Any other face is measured at its 96-dpi pixel size: a scalable face's advances at a given
@@ -70,7 +71,7 @@ std::vector<int> UnitAdvances(const Font& font, std::wstring_view text) {
     } else {
       // Outside the table: as wide as the look-alike draws it.
       Font lookAlike = font;
-      lookAlike.face = "Arial";
+      lookAlike.role = kLookAlike;
       advances[i] = MeasuredAdvances(lookAlike, text.substr(i, 1)).front();
     }
   }
@@ -94,7 +95,7 @@ Size UnitTextSize(const Font& font, std::string_view text) {
 HFONT FontHandleForDpi(const Font& font, int dpi) {
   if (dpi == kUnitDpi) return FontHandle(font);
   Font scaled = ScaleToDpi(font, dpi);
-  if (scaled.face == kLayoutFace) scaled.face = "Arial";
+  if (scaled.role == FontRole::Dialog) scaled.role = kLookAlike;
   return FontHandle(scaled);
 }
 

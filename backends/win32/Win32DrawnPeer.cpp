@@ -34,17 +34,11 @@ class Win32DrawnPeer : public Win32ControlPeerBase {
   }
 
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (IsPointerMessage(message)) {
-      relayToTooltip(message, wParam, lParam);
-      PushPointer(toolkit_, control_.owner(), hwnd_, message, wParam, lParam, true);
-      return 0;
+    if (IsPointerMessage(message)) relayToTooltip(message, wParam, lParam);
+    if (auto answer = AnswerDrawnMessage(toolkit_, control_.owner(), hwnd_, message, wParam, lParam, [this] { paint(); })) {
+      return *answer;
     }
     switch (message) {
-      case WM_PAINT:
-        paint();
-        return 0;
-      case WM_ERASEBKGND:
-        return 1;
       case WM_SETCURSOR:
         if (setCursor()) return TRUE;
         break;

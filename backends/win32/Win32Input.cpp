@@ -67,6 +67,20 @@ bool IsPointerMessage(UINT message) {
   }
 }
 
+std::optional<LRESULT> AnswerDrawnMessage(Win32Toolkit& toolkit, Window& window, HWND hwnd, UINT message,
+                                          WPARAM wParam, LPARAM lParam, const std::function<void()>& paint) {
+  if (IsPointerMessage(message)) {
+    PushPointer(toolkit, window, hwnd, message, wParam, lParam, true);
+    return 0;
+  }
+  if (message == WM_PAINT) {
+    paint();
+    return 0;
+  }
+  if (message == WM_ERASEBKGND) return 1;
+  return std::nullopt;
+}
+
 // The system's double-click messages (edit controls have them) are plain presses here: the
 // toolkit tells a double-click by the time and distance between presses.
 void PushPointer(Win32Toolkit& toolkit, Window& window, HWND from, UINT message, WPARAM wParam, LPARAM lParam,

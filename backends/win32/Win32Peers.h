@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/DpiScale.h"
 #include "platform/ScaledSurface.h"
@@ -35,6 +37,11 @@ inline bool StillAlive(const std::weak_ptr<bool>& watch) {
 void PushPointer(Win32Toolkit& toolkit, Window& window, HWND from, UINT message, WPARAM wParam, LPARAM lParam,
                  bool ownCapture);
 bool IsPointerMessage(UINT message);
+// What a window or control that the program draws itself answers alike: pointer input goes to
+// the toolkit, and the face is painted whole, its background never erased first. Nothing for
+// any other message.
+std::optional<LRESULT> AnswerDrawnMessage(Win32Toolkit& toolkit, Window& window, HWND hwnd, UINT message,
+                                          WPARAM wParam, LPARAM lParam, const std::function<void()>& paint);
 
 // A key or character message as neutral key input for the window; a key-up is pushed apart
 // (see PushKeyUp), since an edit control sees it first. When the toolkit did not handle it,

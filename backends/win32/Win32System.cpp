@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "backends/win32/LocalePictures.h"
 #include "backends/win32/SystemLibrary.h"
 #include "backends/win32/WideText.h"
 #include "platform/DpiScale.h"
@@ -34,6 +35,28 @@ std::wstring Environment(const wchar_t* name) {
 
 // The sharing errors a rename meets while another process has the target open.
 bool TargetInUse(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED; }
+
+// Asked through an 80-character buffer first; a longer Windows directory is asked again
+// with room for it rather than cut short.
+std::string WindowsDirectory() {
+  wchar_t small[80];
+  UINT n = GetWindowsDirectoryW(small, 80);
+  if (n > 0 && n < 80) return Narrow(std::wstring_view(small, n));
+  std::wstring big(n > 0 ? n + 1 : MAX_PATH, L'\0');
+  n = GetWindowsDirectoryW(big.data(), static_cast<UINT>(big.size()));
+  big.resize(n < big.size() ? n : 0);
+  return Narrow(big);
+}
+
+// Read from the environment rather than asked of the shell, so shell32 stays unloaded
+// until Help or the home page needs it.
+std::string LocalAppDataDirectory() {
+  std::wstring path = Environment(L"LOCALAPPDATA");
+  if (!path.empty()) return Narrow(path);
+  path = Environment(L"USERPROFILE");
+  if (!path.empty()) return Narrow(path) + "\\AppData\\Local";
+  return {};
+}
 
 }  // namespace
 
@@ -85,8 +108,8 @@ void Win32System::endProcess() { ExitProcess(0); }
 
 LocaleFormats Win32System::localeFormats() {
   LocaleFormats f;
-  f.shortDate = LocaleString(LOCALE_SSHORTDATE, "M/d/yyyy");
-  f.longTime = LocaleString(LOCALE_STIMEFORMAT, "h:mm:ss tt");
+  ReadDatePicture(LocaleString(LOCALE_SSHORTDATE, "M/d/yyyy"), f);
+  ReadTimePicture(LocaleString(LOCALE_STIMEFORMAT, "h:mm:ss tt"), f);
   f.am = LocaleString(LOCALE_S1159, "AM");
   f.pm = LocaleString(LOCALE_S2359, "PM");
   std::string order = LocaleString(LOCALE_IDATE, "0");
@@ -94,27 +117,16 @@ LocaleFormats Win32System::localeFormats() {
   return f;
 }
 
-// Asked through an 80-character buffer first; a longer Windows directory is asked again
-// with room for it rather than cut short.
-std::string Win32System::windowsDirectory() {
-  wchar_t small[80];
-  UINT n = GetWindowsDirectoryW(small, 80);
-  if (n > 0 && n < 80) return Narrow(std::wstring_view(small, n));
-  std::wstring big(n > 0 ? n + 1 : MAX_PATH, L'\0');
-  n = GetWindowsDirectoryW(big.data(), static_cast<UINT>(big.size()));
-  big.resize(n < big.size() ? n : 0);
-  return Narrow(big);
+// The Windows directory first, as every build has kept the file there; then the program's
+// folder in the user's local application data, for a user who may not write the first.
+std::vector<std::string> Win32System::settingsFolders() {
+  std::vector<std::string> folders = {WindowsDirectory()};
+  const std::string userData = LocalAppDataDirectory();
+  if (!userData.empty()) folders.push_back(joinPath(userData, "Morvane"));
+  return folders;
 }
 
-// Read from the environment rather than asked of the shell, so shell32 stays unloaded
-// until Help or the home page needs it.
-std::string Win32System::localAppDataDirectory() {
-  std::wstring path = Environment(L"LOCALAPPDATA");
-  if (!path.empty()) return Narrow(path);
-  path = Environment(L"USERPROFILE");
-  if (!path.empty()) return Narrow(path) + "\\AppData\\Local";
-  return {};
-}
+std::string Win32System::joinPath(const std::string& folder, const std::string& name) { return folder + "\\" + name; }
 
 std::string Win32System::executableFolder() {
   std::wstring path(MAX_PATH, L'\0');
@@ -222,9 +234,10 @@ std::vector<std::string> Win32System::filesStartingWith(const std::string& folde
 
 bool Win32System::deleteFile(const std::string& path) { return DeleteFileW(Widen(path).c_str()); }
 
-std::string Win32System::textFromAnsi(std::string_view bytes) { return AnsiToUtf8(bytes); }
+// The legacy encoding is the system's ANSI code page.
+std::string Win32System::legacyTextToUtf8(std::string_view bytes) { return AnsiToUtf8(bytes); }
 
-std::string Win32System::textToAnsi(std::string_view text) { return Utf8ToAnsi(text); }
+std::string Win32System::utf8ToLegacyText(std::string_view text) { return Utf8ToAnsi(text); }
 
 std::uint32_t Win32System::processId() { return GetCurrentProcessId(); }
 

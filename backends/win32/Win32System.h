@@ -24,9 +24,9 @@ class Win32System : public System {
   LocaleFormats localeFormats() override;
   std::optional<LocalTime> convertDateTime(std::string_view text, LocalTime now) override;  // Win32DateConversion.cpp
 
-  std::string windowsDirectory() override;
-  std::string localAppDataDirectory() override;
+  std::vector<std::string> settingsFolders() override;
   std::string executableFolder() override;
+  std::string joinPath(const std::string& folder, const std::string& name) override;
   void shellOpen(const std::string& verb, const std::string& file) override;
 
   bool isNormalFile(const std::string& path) override;
@@ -36,8 +36,8 @@ class Win32System : public System {
   std::optional<std::int64_t> modifiedTime(const std::string& path) override;
   std::vector<std::string> filesStartingWith(const std::string& folder, const std::string& prefix) override;
   bool deleteFile(const std::string& path) override;
-  std::string textFromAnsi(std::string_view bytes) override;
-  std::string textToAnsi(std::string_view text) override;
+  std::string legacyTextToUtf8(std::string_view bytes) override;
+  std::string utf8ToLegacyText(std::string_view text) override;
   std::uint32_t processId() override;
   bool morvaneRunning(std::uint32_t id) override;
 

@@ -63,8 +63,4 @@ class Win32Toolkit : public Toolkit {
   UINT_PTR nextTimerId_ = 1;
 };
 
-// Host notification helpers shared by the peers.
-int ButtonMask(WPARAM wParam);
-int ShiftMask();
-
 }  // namespace morvane

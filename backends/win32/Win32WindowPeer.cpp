@@ -193,16 +193,10 @@ void Win32WindowPeer::paint() {
 }
 
 LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (IsPointerMessage(message)) {
-    PushPointer(toolkit_, window_, hwnd_, message, wParam, lParam, true);
-    return 0;
+  if (auto answer = AnswerDrawnMessage(toolkit_, window_, hwnd_, message, wParam, lParam, [this] { paint(); })) {
+    return *answer;
   }
   switch (message) {
-    case WM_PAINT:
-      paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_CHAR: case WM_SYSCHAR: case WM_KEYUP: case WM_SYSKEYUP:
       // Keys reach the window itself only while none of its controls has the keyboard.
       return DefaultKeyMessage(toolkit_, window_, hwnd_, alive_, message, wParam, lParam);

@@ -21,10 +21,12 @@ using Kind = CommandLineForm::Kind;
 
 const LocalTime kNow = local_days{year{2026} / 12 / 7} + hours{10} + minutes{20} + seconds{30};
 const LocaleFormats kLocales[] = {
-    {"M/d/yyyy", "h:mm:ss tt", "AM", "PM", morvane::DateOrder::MonthDayYear},
-    {"dd.MM.yyyy", "HH:mm:ss", "", "", morvane::DateOrder::DayMonthYear},
+    {},
+    {.order = morvane::DateOrder::DayMonthYear, .dateSeparator = ".", .dayTwoDigits = true, .monthTwoDigits = true,
+     .twelveHour = false, .hourTwoDigits = true, .am = "", .pm = ""},
     // Designators that are prefixes of English words and of each other make the suffix rule work hard.
-    {"yyyy/MM/dd", "tt h:mm:ss", "A", "P", morvane::DateOrder::YearMonthDay},
+    {.order = morvane::DateOrder::YearMonthDay, .dayTwoDigits = true, .monthTwoDigits = true, .designatorFirst = true,
+     .am = "A", .pm = "P"},
 };
 
 void Fail(const char* what, std::string_view text) {

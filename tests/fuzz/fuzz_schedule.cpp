@@ -209,8 +209,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Lines 7 and 8 held the two mode words' colours; the "at" one (black: 0) picks the mode.
   f.mode = Bits(in.line(8, "8421504")) == 0 ? morvane::ScheduleMode::At : morvane::ScheduleMode::After;
   const LocalTime now = Present(in.line(9, "36000"));
-  const morvane::LocaleFormats formats{in.line(10, "M/d/yyyy"), in.line(11, "h:mm:ss tt"), in.line(12, "AM"),
-                                       in.line(13, "PM"), morvane::DateOrder::MonthDayYear};
+  // Lines 10 and 11: the date's and the time's separators; the bits of line 15 pick the widths,
+  // the clock and the designator's place.
+  const std::uint64_t layout = Bits(in.line(15, "8"));
+  const morvane::LocaleFormats formats{.dateSeparator = in.line(10, "/"), .dayTwoDigits = (layout & 1) != 0,
+                                       .monthTwoDigits = (layout & 2) != 0, .yearTwoDigits = (layout & 4) != 0,
+                                       .timeSeparator = in.line(11, ":"), .twelveHour = (layout & 8) != 0,
+                                       .hourTwoDigits = (layout & 16) != 0, .designatorFirst = (layout & 32) != 0,
+                                       .am = in.line(12, "AM"), .pm = in.line(13, "PM")};
 
   const bool atMode = f.mode == morvane::ScheduleMode::At;
   const std::optional<ValidationFailure> got = morvane::ValidateSchedule(f, OnUtc(now), morvane::HeadlessTimeZone{}, formats);

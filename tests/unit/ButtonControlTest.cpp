@@ -215,7 +215,7 @@ TEST_F(ButtonTest, CaptionIsCentredAndStaysPutWhenPressed) {
   p.tk().press(MouseButton::Left);
   EXPECT_EQ(b.textOrigin(), (Point{34, 5}));
   EXPECT_EQ(b.foreColor(), Rgb(0, 0, 0));
-  b.setFont(MakeFont("Arial", 16.5));  // twice the size
+  b.setFont(MakeFont(FontRole::Lettering, 16.5));  // twice the size
   EXPECT_EQ(b.textOrigin(), (Point{28, -1}));
   b.setBounds({10, 10, 100, 40});
   EXPECT_EQ(b.textOrigin(), (Point{38, 7}));

@@ -21,7 +21,8 @@ LocalTime At(int y, unsigned m, unsigned d, int hh = 0, int mm = 0, int ss = 0) 
 }
 const LocalTime kNow = At(2026, 5, 14, 10, 20, 30);
 const LocaleFormats kUs;
-const LocaleFormats kGerman{"dd.MM.yyyy", "HH:mm:ss", "", "", DateOrder::DayMonthYear};
+const LocaleFormats kGerman{.order = DateOrder::DayMonthYear, .dateSeparator = ".", .dayTwoDigits = true,
+                            .monthTwoDigits = true, .twelveHour = false, .hourTwoDigits = true, .am = "", .pm = ""};
 
 DateTimeConversion Portable(const LocaleFormats& formats) {
   return [&formats](std::string_view text) { return ConvertDateTime(text, kNow, formats); };

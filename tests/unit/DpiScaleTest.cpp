@@ -48,9 +48,9 @@ TEST(DpiScale, RectanglesScaleByTheirEdgesAndKeepAPixel) {
       {{5, 5, 0, -4}, 192, {10, 10, 0, -8}},     // empty stays empty
   };
   for (const auto& row : rows) EXPECT_EQ(ScaleToDpi(row.units, row.dpi), row.pixels) << row.units.x << "," << row.units.y;
-  Font scaled = ScaleToDpi(Font{"Arial", 9}, 144);
+  Font scaled = ScaleToDpi(Font{FontRole::Lettering, 9}, 144);
   EXPECT_EQ(scaled.points, 13.5);
-  EXPECT_EQ(scaled.face, "Arial");
+  EXPECT_EQ(scaled.role, FontRole::Lettering);
 }
 
 TEST(ScaledSurface, At96DpiPaintsExactlyWhatTheFacePaints) {
@@ -97,7 +97,7 @@ TEST(ScaledSurface, RulesKeepTheirWeightAndTextGetsAFontForTheDpi) {
       ASSERT_EQ(r.at(x, y), expected) << x << "," << y;
     }
   }
-  units.text({3, 4}, "Stop", Font{"MS Sans Serif", 8.25}, Rgb(0, 0, 0));
+  units.text({3, 4}, "Stop", Font{FontRole::Dialog, 8.25}, Rgb(0, 0, 0));
   ASSERT_EQ(r.texts().size(), 1u);
   EXPECT_EQ(r.texts()[0].at, (Point{6, 8}));
   EXPECT_EQ(r.texts()[0].font.points, 16.5);

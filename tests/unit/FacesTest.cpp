@@ -80,7 +80,7 @@ TEST_F(Faces, AlertWordsStandAboveAndBelowTheNumber) {
   EXPECT_GE(below->at.y, alert.secondsLeft.bounds().bottom());
   EXPECT_LT(below->at.y, 170);
   EXPECT_EQ(number->colour, Rgb(0, 0, 128));
-  EXPECT_EQ(number->font, (Font{"MS Sans Serif", 24, true}));
+  EXPECT_EQ(number->font, (Font{FontRole::Dialog, 24, true}));
 }
 
 TEST_F(Faces, DialogStripIsGreenWithTheNameAndTheXOverIt) {
@@ -95,7 +95,7 @@ TEST_F(Faces, DialogStripIsGreenWithTheNameAndTheXOverIt) {
   EXPECT_TRUE(name->font.italic);
   EXPECT_EQ(name->colour, kBlack);
   EXPECT_EQ(FindText(r, "OK"), nullptr) << "reply buttons are hidden until ShowMessage";
-  EXPECT_EQ(*box.messageText.font(), (Font{"SimSun", 9, false, false, 134}));
+  EXPECT_EQ(*box.messageText.font(), (Font{FontRole::Message, 9}));
 }
 
 TEST_F(Faces, AboutFaceCarriesTheNamesVersionAndAddress) {

@@ -113,7 +113,8 @@ TEST(Validation, TheModeChoosesTheTable) {
 }
 
 TEST(Validation, MessagesWriteDatesInTheLocaleFormat) {
-  LocaleFormats german{"dd.MM.yyyy", "HH:mm:ss", "", "", DateOrder::DayMonthYear};
+  const LocaleFormats german{.order = DateOrder::DayMonthYear, .dateSeparator = ".", .dayTwoDigits = true,
+                             .monthTwoDigits = true, .twelveHour = false, .hourTwoDigits = true, .am = "", .pm = ""};
   const LocalTime evening = At(2026, 5, 4, 18, 5, 9);
   CheckTable({{AtMode("2026", "5", "3", "21", "0"),
                "The current date is 04.05.2026, beyond the date you set. Please check it again.", Field::AtYear, kAfter},
@@ -279,17 +280,19 @@ TEST(Countdown, AMomentLongPastIsAnnouncedBeforeAnythingHappens) {
   EXPECT_EQ(DecideCountdownTick(moment, kNowInstant - hours{2}).line, "Shutdown after 2 hours 10 minutes.");
 }
 
-TEST(LocaleText, WindowsPictures) {
-  const LocalTime morning = At(2027, 3, 7, 9, 5, 4);  // a Sunday
-  const struct { const char *date, *time, *expected; } rows[] = {
-      {"M/d/yyyy", "h:mm:ss tt", "3/7/2027 9:05:04 AM"},
-      {"dd.MM.yy", "hh:mm:ss t", "07.03.27 09:05:04 A"},
-      {"dddd, d MMM y", "h' h 'm", "Sunday, 7 Mar 27 9 h 5"},
-      {"yyyy''MM", "HH'h'mm", "2027'03 09h05"},
+TEST(LocaleText, TheLocalesLayouts) {
+  const LocalTime morning = At(2027, 3, 7, 9, 5, 4);
+  const struct { LocaleFormats formats; const char* expected; } rows[] = {
+      {{}, "3/7/2027 9:05:04 AM"},
+      {{.order = DateOrder::DayMonthYear, .dateSeparator = ".", .dayTwoDigits = true, .monthTwoDigits = true,
+        .yearTwoDigits = true, .hourTwoDigits = true, .am = "A"},
+       "07.03.27 09:05:04 A"},
+      {{.order = DateOrder::YearMonthDay, .dateSeparator = "-", .monthTwoDigits = true, .timeSeparator = ".",
+        .twelveHour = false},
+       "2027-03-7 9.05.04"},
+      {{.designatorFirst = true, .am = "\xec\x98\xa4\xec\xa0\x84"}, "3/7/2027 \xec\x98\xa4\xec\xa0\x84 9:05:04"},
   };
-  for (const auto& r : rows) {
-    EXPECT_EQ(FormatGeneralDateTime(morning, {r.date, r.time, "AM", "PM", DateOrder::MonthDayYear}), r.expected);
-  }
+  for (const auto& r : rows) EXPECT_EQ(FormatGeneralDateTime(morning, r.formats), r.expected);
   EXPECT_EQ(FormatGeneralDateTime(At(2026, 12, 31), {}), "12/31/2026 12:00:00 AM");
   EXPECT_EQ(FormatGeneralDateTime(At(2026, 12, 31, 12, 0, 0), {}), "12/31/2026 12:00:00 PM");
 }

@@ -65,8 +65,7 @@ struct SettingsFile : testing::Test {
 };
 
 TEST_F(SettingsFile, SavesInTheWindowsDirectoryOrElseInTheUserFolder) {
-  EXPECT_EQ(SettingsPath(system), windowsFile);
-  EXPECT_EQ(UserSettingsPath(system), userFile);
+  EXPECT_EQ(SettingsPaths(system), (std::vector<std::string>{windowsFile, userFile}));
   EXPECT_TRUE(SaveSettingsFile(system, V("22", "30", "1", "0", 8421504, 0)));
   EXPECT_EQ(system.files.at(windowsFile), "22\r\n30\r\n1\r\n0\r\n 8421504 \r\n 0 \r\n");
   EXPECT_FALSE(system.files.count(userFile));

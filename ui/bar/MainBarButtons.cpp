@@ -25,7 +25,7 @@ void MainBar::startOrStop() {
 
 void MainBar::openHelp() {
   System& system = program_.system();
-  SkipOnError([&] { system.shellOpen("Open", system.executableFolder() + "\\help.chm"); });
+  SkipOnError([&] { system.shellOpen("Open", system.joinPath(system.executableFolder(), "help.chm")); });
 }
 
 void MainBar::showAbout() {

@@ -7,7 +7,7 @@ namespace morvane {
 
 namespace {
 
-// Colours are written as #RRGGBB and turned into the 0x00BBGGRR order the program uses.
+// Colours are written as #RRGGBB, as a paint program shows them.
 constexpr Color Hex(std::uint32_t rrggbb) {
   return Rgb(static_cast<int>(rrggbb >> 16), static_cast<int>(rrggbb >> 8), static_cast<int>(rrggbb));
 }

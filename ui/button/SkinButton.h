@@ -15,7 +15,6 @@ namespace morvane {
 
 class SkinButton : public Control {
  public:
-  static constexpr const char* kClassName = "Morvane.xpcmdbutton";
   static constexpr int kPollIntervalMs = 15;
   static constexpr Color kEnabledCaption = Rgb(0, 0, 0);
   static constexpr Color kDisabledCaption = Rgb(161, 161, 146);

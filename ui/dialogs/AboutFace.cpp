@@ -9,15 +9,13 @@
 namespace morvane {
 
 namespace {
-constexpr int kWidth = 400;
-constexpr int kHeight = 300;
 constexpr Color kBackground = Rgb(238, 238, 238);
 constexpr Color kSmallCaps = Rgb(96, 96, 96);
 
 void MakerLogo(Surface& s) {
   s.ellipse({296, 12, 30, 30}, kPawGreen);
   PawPrint(s, {311, 27}, 20, Rgb(255, 255, 255));
-  s.text({332, 19}, kMakerShortName, Font{"Arial", 10, true}, Rgb(64, 64, 64));
+  s.text({332, 19}, kMakerShortName, Font{FontRole::Lettering, 10, true}, Rgb(64, 64, 64));
 }
 }  // namespace
 
@@ -32,18 +30,18 @@ std::string PrintedAddress(std::string_view address) {
 }
 
 void PaintAboutFace(Surface& s) {
-  s.fill({0, 0, kWidth, kHeight}, kBackground);
+  s.fill({0, 0, kAboutFaceSize.w, kAboutFaceSize.h}, kBackground);
   PawPrint(s, {92, 96}, 150, kPalePawGreen);
   PawPrint(s, {318, 190}, 120, kPalePawGrey);
   PawPrint(s, {196, 236}, 54, kPalePawGreen);
   MakerLogo(s);
 
-  s.text({64, 118}, "Morvane", Font{"Arial", 36, true, true}, Rgb(0, 0, 0));
+  s.text({64, 118}, "Morvane", Font{FontRole::Lettering, 36, true, true}, Rgb(0, 0, 0));
 
-  const Font smallCaps{"Arial", 7};
+  const Font smallCaps{FontRole::Lettering, 7};
   s.text({16, 256}, "VERSION: 4.00", smallCaps, kSmallCaps);
   s.text({16, 272}, PrintedAddress(kMakerHomePage), smallCaps, kSmallCaps);
-  s.fill({232, 284, kWidth - 232, 16}, kFaceGreen);
+  s.fill({232, 284, kAboutFaceSize.w - 232, 16}, kFaceGreen);
 }
 
 }  // namespace morvane

@@ -8,6 +8,8 @@
 
 namespace morvane {
 
+constexpr Size kAboutFaceSize{400, 300};
+
 void PaintAboutFace(Surface& surface);
 
 // The web address as the face prints it: no scheme, no trailing slash, capitals.

@@ -8,7 +8,7 @@
 namespace morvane {
 
 AboutWindow::AboutWindow(Program& program)
-    : Window(program.toolkit(), kCaption, {400, 300}), splashTimer(*this, 1000, true), program_(program) {
+    : Window(program.toolkit(), kCaption, kAboutFaceSize), splashTimer(*this, 1000, true), program_(program) {
   setBorder(Border::None);
   setStartPosition(StartPosition::CenterScreen);
   setBackColor(Rgb(255, 255, 255));  // the system window colour

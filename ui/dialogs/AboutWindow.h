@@ -8,8 +8,6 @@ namespace morvane {
 
 class Program;
 
-// The maker's home page; the about face prints it.
-
 class AboutWindow : public Window {
  public:
   static constexpr const char* kCaption = "About Morvane";

@@ -6,8 +6,8 @@
 namespace morvane {
 
 namespace {
-constexpr int kWidth = 360;
-constexpr int kHeight = 240;
+constexpr int kWidth = kAlertFaceSize.w;
+constexpr int kHeight = kAlertFaceSize.h;
 constexpr Color kBlack = Rgb(0, 0, 0);
 constexpr Color kTitleInk = Rgb(46, 70, 22);
 
@@ -26,14 +26,14 @@ void PaintAlertFace(Surface& s) {
   Frame(s);
 
   s.fill({2, 2, kWidth - 4, 31}, kFaceGreen);  // rows 2 to 32
-  s.text({12, 7}, "Morvane", Font{"Arial", 14, true, true}, kTitleInk);
+  s.text({12, 7}, "Morvane", Font{FontRole::Lettering, 14, true, true}, kTitleInk);
   for (int i = 0; i < 3; ++i) PawPrint(s, {298 + i * 22, 17}, 16, kPawGreen);
 
   Rule(s, 61);
-  s.text({22, 68}, "Shutdown After", Font{"Arial", 10, true}, kLetterGrey);
+  s.text({22, 68}, "Shutdown After", Font{FontRole::Lettering, 10, true}, kLetterGrey);
   // Behind the number, which the label draws on a transparent background.
   PawPrint(s, {179, 118}, 96, kPalePawGreen);
-  s.text({282, 148}, "Seconds", Font{"Arial", 10, true}, kLetterGrey);
+  s.text({282, 148}, "Seconds", Font{FontRole::Lettering, 10, true}, kLetterGrey);
   Rule(s, 170);
 
   s.fill({2, 217, kWidth - 4, 21}, kFaceGreen);  // rows 217 to 237

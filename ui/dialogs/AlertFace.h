@@ -5,6 +5,8 @@
 
 namespace morvane {
 
+constexpr Size kAlertFaceSize{360, 240};
+
 void PaintAlertFace(Surface& surface);
 
 }  // namespace morvane

@@ -13,11 +13,11 @@
 namespace morvane {
 
 namespace {
-const Font kButtonFont{"Arial", 9};
+const Font kButtonFont{FontRole::Lettering, 9};
 }  // namespace
 
 CountdownAlert::CountdownAlert(Program& program)
-    : Window(program.toolkit(), kCaption, {360, 240}),
+    : Window(program.toolkit(), kCaption, kAlertFaceSize),
       secondsLeft(*this, Control::Kind::Label, "secondsLeft", {160, 100, 38, 37}),
       runNowButton(*this, program.system(), "runNowButton", {80, 182, 80, 24}),
       stopButton(*this, program.system(), "stopButton", {192, 182, 80, 24}),
@@ -25,11 +25,11 @@ CountdownAlert::CountdownAlert(Program& program)
   setBorder(Border::None);
   setStartPosition(StartPosition::CenterScreen);
   setBackColor(kFaceGrey);
-  setFont(MakeFont("Arial", 9));
+  setFont(MakeFont(FontRole::Lettering, 9));
   setFace(PaintAlertFace);
 
   secondsLeft.setText("99");
-  secondsLeft.setFont(MakeFont("MS Sans Serif", 24, true));
+  secondsLeft.setFont(MakeFont(FontRole::Dialog, 24, true));
   secondsLeft.setForeColor(Rgb(0, 0, 128));  // navy
   secondsLeft.setAlign(Align::Center);
 

@@ -10,8 +10,6 @@
 namespace morvane {
 
 namespace {
-constexpr int kGb2312Charset = 134;
-const Font kButtonFont{"MS Sans Serif", 8.25};
 }  // namespace
 
 MessageDialog::MessageDialog(Program& program)
@@ -29,12 +27,10 @@ MessageDialog::MessageDialog(Program& program)
   for (auto [button, caption] : {std::pair<SkinButton*, const char*>{&yesButton, "Yes"}, {&okButton, "OK"},
                                  {&noButton, "No"}, {&closeButton, "X"}}) {
     button->setCaption(caption);
-    button->setFont(std::make_shared<const Font>(kButtonFont));
+    button->setFont(std::make_shared<const Font>());
   }
 
-  // SimSun under its English face name, which Windows resolves on every locale; the
-  // program's texts are single-byte, so the name is not written in its GB2312 form.
-  messageText.setFont(MakeFont("SimSun", 9, false, false, kGb2312Charset));
+  messageText.setFont(MakeFont(FontRole::Message, 9));
   messageText.setWordWrap(true);
   messageText.setForeColor(Rgb(0, 0, 0));
   yesButton.setVisible(false);
