@@ -359,7 +359,8 @@ TEST_F(Bar, StartAndStopSwapTheLinesAndQuit) {
   EXPECT_FALSE(f.quitButton.enabled());
   EXPECT_TRUE(f.countdownLine.visible());
   EXPECT_EQ(f.countdownLine.text(), "Shutdown computer as your wish.");
-  for (Control* c : {&f.afterHours, &f.afterMinutes, &f.scheduleLine, &f.afterWord, &f.atWord}) EXPECT_FALSE(c->visible()) << c->name();
+  for (Control* c : std::initializer_list<Control*>{&f.afterHours, &f.afterMinutes, &f.scheduleLine, &f.afterWord, &f.atWord})
+    EXPECT_FALSE(c->visible()) << c->name();
   advance(1000);
   EXPECT_EQ(f.countdownLine.text(), "Shutdown after 59 minutes.");
 

@@ -11,7 +11,7 @@
 namespace morvane {
 
 SkinButton::SkinButton(Window& owner, System& system, std::string name, Rect bounds)
-    : Control(owner, Kind::Custom, std::move(name), bounds), system_(system),
+    : DrawnControl(owner, std::move(name), bounds), system_(system),
       pollTimer_(owner, kPollIntervalMs, false) {
   pollTimer_.onTick([this] { pollTick(); });
   setEnabled(true);

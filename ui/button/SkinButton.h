@@ -8,12 +8,13 @@
 #include <string>
 
 #include "platform/system.h"
+#include "toolkit/DrawnControl.h"
 #include "toolkit/Window.h"
 #include "ui/button/ButtonLook.h"
 
 namespace morvane {
 
-class SkinButton : public Control {
+class SkinButton : public DrawnControl {
  public:
   static constexpr const char* kClassName = "Morvane.xpcmdbutton";
   static constexpr int kPollIntervalMs = 15;

@@ -16,12 +16,12 @@ const Font kButtonFont{"MS Sans Serif", 8.25};
 
 MessageDialog::MessageDialog(Program& program)
     : Window(program.toolkit(), kCaption, {236, 120}),
-      messageText(*this, Control::Kind::Label, "messageText", {8, 26, 224, 60}),
+      messageText(*this, "messageText", {8, 26, 224, 60}),
       yesButton(*this, program.system(), "yesButton", {39, 93, 60, 20}),
       okButton(*this, program.system(), "okButton", {89, 93, 60, 20}),
       noButton(*this, program.system(), "noButton", {139, 93, 60, 20}),
       closeButton(*this, program.system(), "closeButton", {220, 1, 14, 14}),
-      titleStrip(*this, Control::Kind::Picture, "titleStrip", {0, 0, 236, 18}) {
+      titleStrip(*this, "titleStrip", {0, 0, 236, 18}) {
   setBorder(Border::Single);
   setStartPosition(StartPosition::CenterScreen);
   setBackColor(kFaceGrey);

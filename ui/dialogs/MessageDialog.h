@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "toolkit/Label.h"
+#include "toolkit/Picture.h"
 #include "toolkit/Window.h"
 #include "ui/button/SkinButton.h"
 
@@ -36,12 +38,12 @@ class MessageDialog : public Window {
   std::int32_t reply() const { return reply_; }
 
   // Constructed in tab order; closeButton before titleStrip so the "X" lies over the strip.
-  Control messageText;
+  Label messageText;
   SkinButton yesButton;
   SkinButton okButton;
   SkinButton noButton;
   SkinButton closeButton;
-  Control titleStrip;
+  Picture titleStrip;
 
  private:
   void answer(std::int32_t code);
