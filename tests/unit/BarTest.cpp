@@ -404,7 +404,7 @@ TEST_F(Bar, AboutShowsOneAboutBoxThatStaysUp) {
   AboutWindow* about = program->existingAboutWindow();
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->visible());
-  EXPECT_FALSE(about->splashTimer.enabled());
+  EXPECT_FALSE(about->isSplash());
   tk().click(f.aboutButton);
   EXPECT_EQ(program->existingAboutWindow(), about);
   advance(5000);

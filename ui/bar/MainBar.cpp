@@ -194,6 +194,6 @@ TextField& MainBar::field(Field which) {
   return atYear;
 }
 
-void MainBar::showMessage(const std::string& text) { ShowMessage(program_, text, 0); }
+void MainBar::showMessage(const std::string& text) { ShowMessage(program_, text); }
 
 }  // namespace morvane

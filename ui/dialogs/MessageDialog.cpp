@@ -55,9 +55,10 @@ void MessageDialog::onLoad() { makeTopmost(); }
 
 // Unloaded without a reply (by another dialog taking its place, say), it answers as "X" does,
 // so the caller never gets the reply of another dialog.
-std::int32_t MessageDialog::ask(const std::string& prompt, std::int32_t style) {
+MessageReply MessageDialog::ask(const std::string& prompt, MessageButtons buttons) {
   messageText.setText(prompt);
-  if (style & StyleYesNo) {
+  asked_ = buttons;
+  if (buttons == MessageButtons::YesNo) {
     noButton.setVisible(true);
     yesButton.setVisible(true);
   } else {
@@ -74,23 +75,24 @@ void MessageDialog::closeRequested() {
   unload();
 }
 
-void MessageDialog::answer(std::int32_t code) {
-  reply_ = code;
+void MessageDialog::answer(MessageReply reply) {
+  reply_ = reply;
   unload();
 }
 
-void MessageDialog::yes() { answer(ReplyYes); }
+void MessageDialog::yes() { answer(MessageReply::Yes); }
 
-void MessageDialog::ok() { answer(ReplyOK); }
+void MessageDialog::ok() { answer(MessageReply::OK); }
 
-void MessageDialog::no() { answer(ReplyNo); }
+void MessageDialog::no() { answer(MessageReply::No); }
 
-// "X" never means Yes.
+// "X" answers as the question's way of saying no: OK alone, or No; never Yes.
 void MessageDialog::dismiss() {
-  if (okButton.visible()) {
-    ok();
-  } else if (noButton.visible()) {
+  if (!asked_) return;
+  if (*asked_ == MessageButtons::YesNo) {
     no();
+  } else {
+    ok();
   }
 }
 
