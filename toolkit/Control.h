@@ -70,10 +70,10 @@ class Control : public InputEvents {
   void onKeyReleased(KeyReleaseHandler handler) { keyReleased_ = std::move(handler); }
 
   // Notifications, raised by the toolkit's input decisions through Toolkit::dispatch. The
-  // defaults call the container's handlers; a custom control overrides them.
+  // defaults call the container's handlers; a drawn control overrides them.
   virtual KeyResult keyPressed(const KeyEvent& event);
   virtual void keyReleased(const KeyEvent& event);
-  // Which characters of the caption are access keys is the drawn controls' business.
+  // Whether Alt with the letter after "&" in its text reaches it (drawn controls: yes).
   virtual bool answersAccessKeys() const { return false; }
   virtual void accessKeyPressed() {}
   virtual void created() {}  // peer made, window loading
@@ -90,7 +90,7 @@ class Control : public InputEvents {
   void changed(Prop what);
   // The text a kind keeps of what it is given (a text field, no more than its maximum).
   virtual std::string fitted(std::string text) const { return text; }
-  // The text was replaced, by the program or by the user.
+  // The program replaced the text (setText).
   virtual void textReplaced() {}
   // The model follows the user's edit without echoing it back to the peer.
   void setTextFromPeer(std::string text);
