@@ -38,7 +38,7 @@ void StartUp(Program& program) {
   SkipOnError([&] { first = system.claimSingleInstance(); });
   if (!first) {
     SkipOnError([&] {
-      ShowMessage(program, "Morvane is running... Move your mouse to the top of screen, you will see it.", 0);
+      ShowMessage(program, "Morvane is running... Move your mouse to the top of screen, you will see it.");
     });
     system.endProcess();
     return;
@@ -73,7 +73,7 @@ void StartUp(Program& program) {
                             {Field::AtDay, std::to_string(form.day)}});
       break;
     case CommandLineForm::Kind::Invalid:
-      SkipOnError([&] { ShowMessage(program, "Error Parameter!", 0); });
+      SkipOnError([&] { ShowMessage(program, "Error Parameter!"); });
       SkipOnError([&] { ShowSplash(program); });
       break;
   }

@@ -1,7 +1,5 @@
-// Controls: state, change forwarding and key events.
+// What every control shares: state, change forwarding and key events.
 #include "toolkit/Control.h"
-
-#include <algorithm>
 
 #include "toolkit/InputRouter.h"
 #include "toolkit/Toolkit.h"
@@ -9,24 +7,8 @@
 
 namespace morvane {
 
-namespace {
-
-AccessibleRole RoleOfKind(Control::Kind kind) {
-  switch (kind) {
-    case Control::Kind::TextField: return AccessibleRole::EditableText;
-    case Control::Kind::Line: return AccessibleRole::Separator;
-    case Control::Kind::Picture: return AccessibleRole::Graphic;
-    case Control::Kind::Custom: return AccessibleRole::PushButton;
-    case Control::Kind::Label: break;
-  }
-  return AccessibleRole::StaticText;
-}
-
-}  // namespace
-
-Control::Control(Window& owner, Kind kind, std::string name, Rect bounds)
-    : owner_(owner), kind_(kind), name_(std::move(name)), bounds_(bounds), role_(RoleOfKind(kind)) {
-  tabStop_ = kind == Kind::TextField || kind == Kind::Custom;
+Control::Control(Window& owner, std::string name, Rect bounds, AccessibleRole role, bool tabStop)
+    : owner_(owner), name_(std::move(name)), bounds_(bounds), tabStop_(tabStop), role_(role) {
   owner_.add(*this);
 }
 
@@ -41,15 +23,14 @@ void Control::changed(Prop what) {
 }
 
 void Control::setText(std::string text) {
-  if (maxLength_ > 0 && kind_ == Kind::TextField && static_cast<int>(text.size()) > maxLength_) {
-    text.resize(static_cast<size_t>(maxLength_));
-  }
+  text = fitted(std::move(text));
   if (text == text_) return;
   text_ = std::move(text);
-  selStart_ = std::min(selStart_, static_cast<int>(text_.size()));
-  selLength_ = 0;
+  textReplaced();
   changed(Prop::Text);
 }
+
+void Control::setTextFromPeer(std::string text) { text_ = std::move(text); }
 
 void Control::setVisible(bool visible) {
   if (visible == visible_) return;
@@ -95,34 +76,12 @@ void Control::setCursor(Cursor cursor) {
   changed(Prop::Cursor);
 }
 
-void Control::setTextOrigin(Point origin) {
-  if (origin == textOrigin_) return;
-  textOrigin_ = origin;
-  changed(Prop::Text);
-}
-
-void Control::setMaxLength(int length) {
-  maxLength_ = length;
-  changed(Prop::MaxLength);
-}
-
-void Control::setSelection(int start, int length) {
-  int size = static_cast<int>(text_.size());
-  selStart_ = std::clamp(start, 0, size);
-  selLength_ = std::clamp(length, 0, size - selStart_);
-  changed(Prop::Selection);
-}
-
 void Control::setFocus() {
   owner_.setFocused(this);
   if (owner_.toolkit().input().activeWindow() == &owner_) changed(Prop::Focus);
 }
 
 bool Control::hasFocus() const { return owner_.focused() == this; }
-
-bool Control::takesFocus() const {
-  return (kind_ == Kind::TextField || kind_ == Kind::Custom) && visible_ && enabled_ && peer_;
-}
 
 // "&&" stands for an ampersand; a single one marks the access key and is not read out.
 std::string Control::accessibleName() const {
@@ -153,14 +112,8 @@ void Control::keyReleased(const KeyEvent& event) {
   if (keyReleased_) keyReleased_(event);
 }
 
-void Control::textEdited(std::string text) {
-  text_ = std::move(text);
-  selStart_ = std::min(selStart_, static_cast<int>(text_.size()));
-  selLength_ = std::min(selLength_, static_cast<int>(text_.size()) - selStart_);
-}
-
 void Control::createPeer(Toolkit& toolkit) {
-  peer_ = toolkit.createPeer(*this);
+  peer_ = makePeer(toolkit);
   created();
 }
 

@@ -25,7 +25,7 @@ Point ClientToScreen(const Window& window, Point client) {
 // face and takes nothing.
 InputRouter::Target InputRouter::hitTest(Window& window, Point client) const {
   for (Control* c : window.controls()) {
-    if (!c->visible() || !c->enabled() || !c->peer() || c->kind() == Control::Kind::Line) continue;
+    if (!c->visible() || !c->enabled() || !c->peer() || !c->takesInput()) continue;
     if (c->bounds().contains(client)) return {&window, c};
   }
   return {&window, nullptr};
@@ -155,7 +155,7 @@ bool InputRouter::tooSoon(const Target& target, std::int64_t timeMs) const {
 bool InputRouter::reachable(const Control& control) const {
   const Window& window = control.owner();
   return window.loaded() && window.visible() && window.inputEnabled() && control.peer() && control.visible() &&
-         control.enabled() && control.kind() != Control::Kind::Line;
+         control.enabled() && control.takesInput();
 }
 
 void InputRouter::invoke(Control& control) {

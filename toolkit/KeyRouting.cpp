@@ -78,7 +78,7 @@ void InputRouter::keyUp(Window& window, KeyEvent event) {
 
 bool InputRouter::accessKey(Window& window, char32_t character) {
   for (Control* c : window.controls()) {
-    if (c->kind() != Control::Kind::Custom || !c->visible() || !c->enabled()) continue;
+    if (!c->answersAccessKeys() || !c->visible() || !c->enabled()) continue;
     const std::string& caption = c->text();
     auto amp = caption.find('&');
     if (amp == std::string::npos || amp + 1 >= caption.size()) continue;

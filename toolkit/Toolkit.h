@@ -14,7 +14,11 @@
 namespace morvane {
 
 class Window;
-class Control;
+class Label;
+class TextField;
+class Line;
+class Picture;
+class DrawnControl;
 class Timer;
 
 // The backend: creates peers, runs message loops and measures text.
@@ -22,7 +26,12 @@ class Toolkit {
  public:
   virtual ~Toolkit();
   virtual std::unique_ptr<WindowPeer> createPeer(Window& window) = 0;
-  virtual std::unique_ptr<ControlPeer> createPeer(Control& control) = 0;
+  // One peer for each kind of control.
+  virtual std::unique_ptr<ControlPeer> createPeer(Label& label) = 0;
+  virtual std::unique_ptr<ControlPeer> createPeer(TextField& field) = 0;
+  virtual std::unique_ptr<ControlPeer> createPeer(Line& line) = 0;
+  virtual std::unique_ptr<ControlPeer> createPeer(Picture& picture) = 0;
+  virtual std::unique_ptr<ControlPeer> createPeer(DrawnControl& control) = 0;
   virtual std::unique_ptr<TimerPeer> createPeer(Timer& timer) = 0;
   // Shows the window modally and returns once it is unloaded or hidden; timers keep running.
   virtual void runModal(Window& window) = 0;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "toolkit/Keys.h"
+#include "toolkit/TextField.h"
 #include "backends/headless/HeadlessSystem.h"
 #include "backends/headless/HeadlessToolkit.h"
 
@@ -150,9 +151,8 @@ void HeadlessToolkit::key(Key key, char32_t character, Modifiers modifiers) {
   input().keyDown(*w, {key, modifiers});
   if (character != 0 && w->loaded()) {
     KeyResult r = input().character(*w, character, modifiers);
-    if (r == KeyResult::Ignored && receiver && receiver->peer() && receiver->kind() == Control::Kind::TextField) {
-      editText(*receiver, character);
-    }
+    auto* field = dynamic_cast<TextField*>(receiver);
+    if (r == KeyResult::Ignored && field && field->peer()) editText(*field, character);
   }
   if (Window* up = activeWindow_; up && up->loaded()) input().keyUp(*up, {key, modifiers});
   releaseRetired();
@@ -160,7 +160,7 @@ void HeadlessToolkit::key(Key key, char32_t character, Modifiers modifiers) {
 
 // A single-line edit control: printable characters replace the selection unless the text
 // would pass its maximum length; Backspace deletes the selection or the character before.
-void HeadlessToolkit::editText(Control& field, char32_t character) {
+void HeadlessToolkit::editText(TextField& field, char32_t character) {
   std::string text = field.text();
   int start = field.selStart(), length = field.selLength();
   if (character == kBackspaceCharacter) {

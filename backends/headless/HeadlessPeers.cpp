@@ -1,8 +1,8 @@
-// In-memory peers: they keep what the backend would show (z-order, surfaces, armed timers).
+// In-memory window and timer peers: they keep what the backend would show (z-order, armed
+// timers); the controls' peers are in HeadlessControlPeers.cpp.
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/OffsetSurface.h"
 #include "backends/headless/HeadlessSystem.h"
 #include "backends/headless/HeadlessToolkit.h"
 
@@ -62,43 +62,6 @@ class HeadlessWindowPeer : public WindowPeer {
   Window& window_;
 };
 
-class HeadlessControlPeer : public ControlPeer {
- public:
-  HeadlessControlPeer(HeadlessToolkit& toolkit, Control& control) : toolkit_(toolkit), control_(control) {
-    if (control_.kind() == Control::Kind::Custom) Resize();
-  }
-  ~HeadlessControlPeer() override {
-    if (toolkit_.focusControl_ == &control_) toolkit_.focusControl_ = nullptr;
-  }
-  // A hidden control that had the keyboard leaves it to its window.
-  void apply(Prop what) override {
-    if (what == Prop::Bounds && control_.kind() == Control::Kind::Custom) Resize();
-    if (what == Prop::Focus) toolkit_.giveFocus(&control_.owner(), &control_);
-    if (what == Prop::Visible && !control_.visible() && toolkit_.focusControl_ == &control_) {
-      toolkit_.giveFocus(&control_.owner(), nullptr);
-    }
-  }
-  Point screenToClient(Point screen) override {
-    Point origin = control_.owner().clientOrigin();
-    return {screen.x - origin.x - control_.bounds().x, screen.y - origin.y - control_.bounds().y};
-  }
-  Surface* surface() override { return raster_.get(); }
-  void present() override { ++presents_; }
-
-  Raster* raster() const { return raster_.get(); }
-  int presents() const { return presents_; }
-
- private:
-  void Resize() {
-    if (raster_ && raster_->width() == control_.bounds().w && raster_->height() == control_.bounds().h) return;
-    raster_ = std::make_unique<Raster>(control_.bounds().w, control_.bounds().h);
-  }
-  HeadlessToolkit& toolkit_;
-  Control& control_;
-  std::unique_ptr<Raster> raster_;
-  int presents_ = 0;
-};
-
 class HeadlessTimerPeer : public TimerPeer {
  public:
   HeadlessTimerPeer(VirtualClock& clock, Timer& timer) : clock_(clock), timer_(timer) { apply(); }
@@ -128,10 +91,6 @@ std::unique_ptr<WindowPeer> HeadlessToolkit::createPeer(Window& window) {
   return std::make_unique<HeadlessWindowPeer>(*this, window);
 }
 
-std::unique_ptr<ControlPeer> HeadlessToolkit::createPeer(Control& control) {
-  return std::make_unique<HeadlessControlPeer>(*this, control);
-}
-
 std::unique_ptr<TimerPeer> HeadlessToolkit::createPeer(Timer& timer) {
   return std::make_unique<HeadlessTimerPeer>(clock_, timer);
 }
@@ -159,54 +118,6 @@ void HeadlessToolkit::runModal(Window& window) {
   }
   if (window.loaded() && window.visible()) input().closeRequested(window);
   if (window.loaded() && window.visible()) window.hide();
-}
-
-Raster* HeadlessToolkit::surfaceOf(const Control& control) const {
-  auto* peer = dynamic_cast<HeadlessControlPeer*>(control.peer());
-  return peer ? peer->raster() : nullptr;
-}
-
-int HeadlessToolkit::presents(const Control& control) const {
-  auto* peer = dynamic_cast<HeadlessControlPeer*>(control.peer());
-  return peer ? peer->presents() : 0;
-}
-
-Raster HeadlessToolkit::render(const Window& window) const {
-  Size size = window.clientSize();
-  Raster raster(size.w, size.h, window.backColor());
-  if (window.hasFace()) window.paintFace(raster);
-  const auto& controls = window.controls();
-  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-    const Control& c = **it;
-    if (!c.visible()) continue;
-    Rect b = c.bounds();
-    switch (c.kind()) {
-      case Control::Kind::Custom:
-        if (Raster* face = surfaceOf(c)) {
-          for (int y = 0; y < face->height(); ++y)
-            for (int x = 0; x < face->width(); ++x) raster.set(b.x + x, b.y + y, face->at(x, y));
-        }
-        raster.text({b.x + c.textOrigin().x, b.y + c.textOrigin().y}, c.text(), *c.font(), c.foreColor());
-        break;
-      case Control::Kind::Line:
-        raster.line({b.x, b.y}, {b.x + std::max(b.w, 1), b.y + b.h}, c.foreColor());
-        break;
-      case Control::Kind::TextField:
-        raster.fill(b, c.backColor());
-        raster.text({b.x, b.y}, c.text(), *c.font(), c.foreColor());
-        break;
-      case Control::Kind::Picture:
-        if (c.hasFace()) {
-          OffsetSurface part(raster, {-b.x, -b.y}, {b.w, b.h});
-          c.paintFace(part);
-        }
-        break;
-      case Control::Kind::Label:
-        raster.text({b.x, b.y}, c.text(), *c.font(), c.foreColor());
-        break;
-    }
-  }
-  return raster;
 }
 
 }  // namespace morvane

@@ -25,7 +25,11 @@ class HeadlessToolkit : public Toolkit {
   HeadlessToolkit(VirtualClock& clock, HeadlessSystem& system);
 
   std::unique_ptr<WindowPeer> createPeer(Window& window) override;
-  std::unique_ptr<ControlPeer> createPeer(Control& control) override;
+  std::unique_ptr<ControlPeer> createPeer(Label& label) override;
+  std::unique_ptr<ControlPeer> createPeer(TextField& field) override;
+  std::unique_ptr<ControlPeer> createPeer(Line& line) override;
+  std::unique_ptr<ControlPeer> createPeer(Picture& picture) override;
+  std::unique_ptr<ControlPeer> createPeer(DrawnControl& control) override;
   std::unique_ptr<TimerPeer> createPeer(Timer& timer) override;
   void runModal(Window& window) override;
   // Text is measured as 6 pixels a character and 13 high, about the bar's 8 pt font.
@@ -95,7 +99,7 @@ class HeadlessToolkit : public Toolkit {
   void changeActivation(Window& window, Activation activation);
   void deactivate(Window& window);
   void giveFocus(Window* window, Control* control);
-  void editText(Control& field, char32_t character);
+  void editText(TextField& field, char32_t character);
 
   VirtualClock& clock_;
   HeadlessSystem& system_;

@@ -1,5 +1,6 @@
 // The part every child control's peer shares: creation, applying property changes,
-// dispatching toolkit notifications, the hand cursor and the tooltips; and the choice of peer.
+// dispatching toolkit notifications, the hand cursor and the tooltips. Text fields are real
+// EDIT controls (Win32EditPeer.cpp); every other kind paints itself (Win32PaintedPeer.h).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -142,12 +143,6 @@ void Win32ControlPeerBase::relayToTooltip(UINT message, WPARAM wParam, LPARAM lP
   }
   MSG msg{hwnd_, message, wParam, lParam, 0, {}};
   SendMessageW(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
-}
-
-// Text fields are real EDIT controls; everything else draws itself.
-std::unique_ptr<ControlPeer> MakeControlPeer(Win32Toolkit& toolkit, Control& control) {
-  if (control.kind() == Control::Kind::TextField) return MakeEditPeer(toolkit, control);
-  return MakeDrawnPeer(toolkit, control);
 }
 
 }  // namespace morvane

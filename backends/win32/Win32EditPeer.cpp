@@ -10,18 +10,19 @@
 #include "backends/win32/Win32Accessible.h"
 #include "backends/win32/Win32Peers.h"
 #include "backends/win32/WideText.h"
+#include "toolkit/TextField.h"
 
 namespace morvane {
 
 class Win32EditPeer : public Win32ControlPeerBase {
  public:
-  Win32EditPeer(Win32Toolkit& toolkit, Control& control) : Win32ControlPeerBase(toolkit, control) {
+  Win32EditPeer(Win32Toolkit& toolkit, TextField& field) : Win32ControlPeerBase(toolkit, field), field_(field) {
     // The system's class ignores the creation parameter, so the peer is bound here.
-    create(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | (control.align() == Align::Center ? ES_CENTER : ES_LEFT));
+    create(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | (field.align() == Align::Center ? ES_CENTER : ES_LEFT));
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<Win32Peer*>(this)));
     oldProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32EditPeer::EditProc)));
-    if (control.maxLength() > 0) SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength()), 0);
+    if (field.maxLength() > 0) SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength()), 0);
   }
 
   ~Win32EditPeer() override {
@@ -34,14 +35,14 @@ class Win32EditPeer : public Win32ControlPeerBase {
   void apply(Prop what) override {
     switch (what) {
       case Prop::MaxLength:
-        SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(control_.maxLength()), 0);
+        SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(field_.maxLength()), 0);
         break;
       case Prop::Selection: {
         // The toolkit counts bytes of UTF-8, the control UTF-16 units.
-        const std::string_view text = control_.text();
+        const std::string_view text = field_.text();
         const auto units = [&](int bytes) { return Widen(text.substr(0, static_cast<std::size_t>(bytes))).size(); };
-        SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(units(control_.selStart())),
-                     static_cast<LPARAM>(units(control_.selStart() + control_.selLength())));
+        SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(units(field_.selStart())),
+                     static_cast<LPARAM>(units(field_.selStart() + field_.selLength())));
         break;
       }
       case Prop::Text:
@@ -114,7 +115,7 @@ class Win32EditPeer : public Win32ControlPeerBase {
     const auto bytes = [&](DWORD units) {
       return static_cast<int>(Narrow(std::wstring_view(text).substr(0, std::min<std::size_t>(units, text.size()))).size());
     };
-    control_.selectionEdited(bytes(start), bytes(end) - bytes(start));
+    field_.selectionEdited(bytes(start), bytes(end) - bytes(start));
   }
 
   // Pasted text passes the field's own filter before it goes in. The clipboard's block need
@@ -132,17 +133,18 @@ class Win32EditPeer : public Win32ControlPeerBase {
       }
       CloseClipboard();
     }
-    Control* c = &control_;
+    TextField* c = &field_;
     if (!dispatch([&] { text = c->pasted(std::move(text)); })) return;
     SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
     syncSelection();
   }
 
+  TextField& field_;
   WNDPROC oldProc_ = nullptr;
 };
 
-std::unique_ptr<ControlPeer> MakeEditPeer(Win32Toolkit& toolkit, Control& control) {
-  return std::make_unique<Win32EditPeer>(toolkit, control);
+std::unique_ptr<ControlPeer> Win32Toolkit::createPeer(TextField& field) {
+  return std::make_unique<Win32EditPeer>(*this, field);
 }
 
 }  // namespace morvane

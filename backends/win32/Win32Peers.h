@@ -111,9 +111,6 @@ class Win32ControlPeerBase : public ControlPeer, public Win32Peer {
   bool tooltipAdded_ = false;
 };
 
-std::unique_ptr<ControlPeer> MakeControlPeer(Win32Toolkit& toolkit, Control& control);
-std::unique_ptr<ControlPeer> MakeDrawnPeer(Win32Toolkit& toolkit, Control& control);
-std::unique_ptr<ControlPeer> MakeEditPeer(Win32Toolkit& toolkit, Control& control);
 HWND ParentHandle(const Control& control);
 
 }  // namespace morvane

@@ -70,10 +70,6 @@ std::unique_ptr<WindowPeer> Win32Toolkit::createPeer(Window& window) {
   return std::make_unique<Win32WindowPeer>(*this, window);
 }
 
-std::unique_ptr<ControlPeer> Win32Toolkit::createPeer(Control& control) {
-  return MakeControlPeer(*this, control);
-}
-
 HWND Win32Toolkit::HandleOf(const Window& window) {
   auto* peer = dynamic_cast<Win32WindowPeer*>(window.peer());
   return peer ? peer->hwnd() : nullptr;

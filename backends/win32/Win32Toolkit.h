@@ -28,7 +28,11 @@ class Win32Toolkit : public Toolkit {
   explicit Win32Toolkit(HINSTANCE instance);
 
   std::unique_ptr<WindowPeer> createPeer(Window& window) override;
-  std::unique_ptr<ControlPeer> createPeer(Control& control) override;
+  std::unique_ptr<ControlPeer> createPeer(Label& label) override;
+  std::unique_ptr<ControlPeer> createPeer(TextField& field) override;
+  std::unique_ptr<ControlPeer> createPeer(Line& line) override;
+  std::unique_ptr<ControlPeer> createPeer(Picture& picture) override;
+  std::unique_ptr<ControlPeer> createPeer(DrawnControl& control) override;
   std::unique_ptr<TimerPeer> createPeer(Timer& timer) override;
   void runModal(Window& window) override;
   Size measureText(const Font& font, std::string_view text) override;

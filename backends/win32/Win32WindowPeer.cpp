@@ -12,6 +12,7 @@
 #include "backends/win32/SystemLibrary.h"
 #include "backends/win32/Win32Peers.h"
 #include "backends/win32/WideText.h"
+#include "toolkit/TextField.h"
 
 namespace morvane {
 
@@ -241,20 +242,21 @@ LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == EN_CHANGE && lParam) {
         auto* peer = dynamic_cast<Win32ControlPeerBase*>(
             reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA)));
-        if (peer) {
+        if (auto* field = peer ? dynamic_cast<TextField*>(&peer->control()) : nullptr) {
           wchar_t text[256] = {};
           GetWindowTextW(peer->handleOf(), text, 256);
-          peer->control().textEdited(Narrow(text));
+          field->textEdited(Narrow(text));
         }
       }
       return 0;
     case WM_CTLCOLOREDIT: case WM_CTLCOLORSTATIC: {
       auto* peer = dynamic_cast<Win32ControlPeerBase*>(
           reinterpret_cast<Win32Peer*>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA)));
-      if (!peer) break;
+      auto* field = peer ? dynamic_cast<TextField*>(&peer->control()) : nullptr;
+      if (!field) break;
       static HBRUSH brush = nullptr;
       static COLORREF brushColour = CLR_INVALID;
-      const COLORREF back = ColorRef(peer->control().backColor());
+      const COLORREF back = ColorRef(field->backColor());
       if (!brush || brushColour != back) {
         if (brush) DeleteObject(brush);
         brush = CreateSolidBrush(back);

@@ -89,7 +89,7 @@ TEST_F(Accessibility, APressReachesWhatAClickWould) {
     };
     if (row.scene == Scene::MessageUp) {
       tk().onNextModal([&](Window&) { press(); });
-      ShowMessage(*program, "Behind this message", 0);
+      ShowMessage(*program, "Behind this message");
     } else {
       press();
     }

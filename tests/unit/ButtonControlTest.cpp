@@ -43,9 +43,17 @@ class ButtonTest : public testing::Test {
     }
     return std::nullopt;
   }
-  void MoveOnButton(float x, float y) {
+  // The caption as the window draws it: where, and in which colour.
+  Raster::TextRun Caption() const {
+    Raster shown = p.tk().render(window);
+    for (const Raster::TextRun& run : shown.texts())
+      if (run.text == button->caption()) return run;
+    ADD_FAILURE() << "no caption drawn";
+    return {};
+  }
+  void MoveOnButton(int x, int y) {
     Rect b = button->bounds();
-    p.tk().moveTo({kOrigin.x + b.x + static_cast<int>(x), kOrigin.y + b.y + static_cast<int>(y)});
+    p.tk().moveTo({kOrigin.x + b.x + x, kOrigin.y + b.y + y});
   }
 
   mutable HeadlessPlatform p{std::chrono::local_days{std::chrono::year{2026} / 1 / 1}};
@@ -58,7 +66,7 @@ TEST_F(ButtonTest, NewButtonIsCaptionedWithItsNameInTheWindowsFont) {
   SkinButton& b = Place({10, 10, 80, 24});
   EXPECT_EQ(b.caption(), "button");
   EXPECT_EQ(b.font(), window.font());
-  EXPECT_EQ(b.foreColor(), SkinButton::kEnabledCaption);
+  EXPECT_EQ(Caption().colour, Rgb(0, 0, 0));
   EXPECT_EQ(Shown(), ButtonLook::Normal);
 }
 
@@ -66,10 +74,28 @@ TEST_F(ButtonTest, DisablingGreysFaceAndCaptionAndEnablingRestores) {
   SkinButton& b = Place({10, 10, 80, 24});
   b.setEnabled(false);
   EXPECT_EQ(Shown(), ButtonLook::Disabled);
-  EXPECT_EQ(b.foreColor(), Rgb(161, 161, 146));
+  EXPECT_EQ(Caption().colour, Rgb(161, 161, 146));
   b.setEnabled(true);
   EXPECT_EQ(Shown(), ButtonLook::Normal);
-  EXPECT_EQ(b.foreColor(), Rgb(0, 0, 0));
+  EXPECT_EQ(Caption().colour, Rgb(0, 0, 0));
+}
+
+// The emphasised look rests in place of the normal one; disabled still wins over it.
+TEST_F(ButtonTest, EmphasisedButtonRestsEmphasisedUnlessDisabled) {
+  SkinButton& b = Place({10, 10, 80, 24});
+  b.setEmphasised(true);
+  EXPECT_EQ(Shown(), ButtonLook::Emphasised);
+  MoveOnButton(5, 5);
+  ASSERT_EQ(Shown(), ButtonLook::Hot);
+  MoveOnButton(200, 5);
+  p.tk().advance(SkinButton::kPollIntervalMs);
+  EXPECT_EQ(Shown(), ButtonLook::Emphasised);
+  b.setEnabled(false);
+  EXPECT_EQ(Shown(), ButtonLook::Disabled);
+  b.setEnabled(true);
+  EXPECT_EQ(Shown(), ButtonLook::Emphasised);
+  b.setEmphasised(false);
+  EXPECT_EQ(Shown(), ButtonLook::Normal);
 }
 
 TEST_F(ButtonTest, RewritingEnabledStillRefreshesTheLook) {
@@ -156,7 +182,7 @@ TEST_F(ButtonTest, PollCountsTheFarColumnAndRowAsInside) {
                   Row{{-1, 3}, true}, Row{{3, -1}, true}}) {
     SkinButton& b = Place({10, 10, 80, 24});
     MoveOnButton(3, 3);
-    MoveOnButton(static_cast<float>(row.at.x), static_cast<float>(row.at.y));
+    MoveOnButton(row.at.x, row.at.y);
     p.tk().advance(10 * SkinButton::kPollIntervalMs);
     EXPECT_EQ(b.pollArmed(), !row.out) << row.at.x << "," << row.at.y;
   }
@@ -208,13 +234,12 @@ TEST_F(ButtonTest, OnlyPointerClicksAndAccessKeysClick) {
 TEST_F(ButtonTest, CaptionIsCentredAndStaysPutWhenPressed) {
   SkinButton& b = Place({10, 10, 80, 24});
   b.setCaption("OK");  // 12 x 13 on the headless backend
-  EXPECT_EQ(b.captionLeft(), 34.0f);
-  EXPECT_EQ(b.captionTop(), 5.5f);
   EXPECT_EQ(b.textOrigin(), (Point{34, 5}));
+  EXPECT_EQ(Caption().at, (Point{44, 15}));  // on the window
   MoveOnButton(3, 3);
   p.tk().press(MouseButton::Left);
   EXPECT_EQ(b.textOrigin(), (Point{34, 5}));
-  EXPECT_EQ(b.foreColor(), Rgb(0, 0, 0));
+  EXPECT_EQ(Caption().colour, Rgb(0, 0, 0));
   b.setFont(MakeFont(FontRole::Lettering, 16.5));  // twice the size
   EXPECT_EQ(b.textOrigin(), (Point{28, -1}));
   b.setBounds({10, 10, 100, 40});
@@ -239,6 +264,24 @@ TEST_F(ButtonTest, MovesOverTheCaptionCountAtTheCaptionsCorner) {
   EXPECT_TRUE(moves.empty());
   EXPECT_EQ(Shown(), ButtonLook::Normal);
   EXPECT_TRUE(b.pollArmed());
+}
+
+// A caption centred on a half pixel (13 high on 24: from 5.5) takes the pointer from the
+// next whole pixel (6) to the one before its far edge (18), on every side.
+TEST_F(ButtonTest, TheCaptionsHalfPixelEdgesTakeThePointerFromTheNextWholePixel) {
+  struct Row {
+    Point at;
+    bool overCaption;
+  };
+  Place({10, 10, 80, 24}).setCaption("A caption far too long");  // 132 wide: from -26, so moves over it drop
+  for (Row row : {Row{{40, 5}, false}, Row{{40, 6}, true}, Row{{40, 18}, true}, Row{{40, 19}, false},
+                  Row{{0, 6}, true}, Row{{79, 18}, true}}) {
+    moves.clear();
+    MoveOnButton(row.at.x, row.at.y);
+    EXPECT_EQ(moves.empty(), row.overCaption) << row.at.x << "," << row.at.y;
+    MoveOnButton(200, 50);
+    p.tk().advance(SkinButton::kPollIntervalMs);
+  }
 }
 
 }  // namespace

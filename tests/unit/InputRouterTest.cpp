@@ -6,6 +6,7 @@
 #include <string>
 
 #include "backends/headless/HeadlessPlatform.h"
+#include "toolkit/Label.h"
 
 namespace morvane {
 namespace {
@@ -40,8 +41,8 @@ class SecondPress : public ::testing::TestWithParam<PressCase> {
 
   HeadlessPlatform p{std::chrono::local_days{std::chrono::year{2026} / 1 / 1}};
   Window window{p.toolkit(), "host", {200, 100}};
-  Control left{window, Control::Kind::Label, "left", {10, 10, 40, 20}};
-  Control right{window, Control::Kind::Label, "right", {50, 10, 40, 20}};
+  Label left{window, "left", {10, 10, 40, 20}};
+  Label right{window, "right", {50, 10, 40, 20}};
   std::string log;
 };
 

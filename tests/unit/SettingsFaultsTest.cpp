@@ -40,21 +40,24 @@ struct SettingsFaults : ::testing::Test {
   }
 };
 
-// A file that is there but cannot be read is passed over as a missing one would be.
+// A file that is there but cannot be read is passed over as a missing one would be. Of two
+// readable files the newer wins, and on a tie the Windows directory's.
 TEST_F(SettingsFaults, AnUnreadableFileFallsBackToTheOtherOne) {
   enum class State { Absent, Readable, Unreadable };
+  enum class Newer { Windows, User, Neither };
   const struct {
     State windows, user;
-    bool userNewer;
+    Newer newer;
     std::string hour;  // what the at mode's hour field holds afterwards
   } rows[] = {
-      {State::Readable, State::Readable, false, "11"},
-      {State::Readable, State::Readable, true, "22"},
-      {State::Unreadable, State::Readable, false, "22"},
-      {State::Readable, State::Unreadable, true, "11"},
-      {State::Unreadable, State::Unreadable, false, "21"},
-      {State::Unreadable, State::Absent, false, "21"},
-      {State::Absent, State::Unreadable, true, "21"},
+      {State::Readable, State::Readable, Newer::Windows, "11"},
+      {State::Readable, State::Readable, Newer::User, "22"},
+      {State::Readable, State::Readable, Newer::Neither, "11"},
+      {State::Unreadable, State::Readable, Newer::Windows, "22"},
+      {State::Readable, State::Unreadable, Newer::User, "11"},
+      {State::Unreadable, State::Unreadable, Newer::Windows, "21"},
+      {State::Unreadable, State::Absent, Newer::Windows, "21"},
+      {State::Absent, State::Unreadable, Newer::User, "21"},
   };
   for (const auto& r : rows) {
     system.files.clear();
@@ -64,11 +67,11 @@ TEST_F(SettingsFaults, AnUnreadableFileFallsBackToTheOtherOne) {
       Plant(path, Schedule(hour), time);
       if (state == State::Unreadable) system.unreadableFiles.insert(path);
     };
-    plant(r.windows, kWindowsFile, "11", r.userNewer ? 1 : 2);
-    plant(r.user, kUserFile, "22", r.userNewer ? 2 : 1);
+    plant(r.windows, kWindowsFile, "11", r.newer == Newer::Windows ? 2 : 1);
+    plant(r.user, kUserFile, "22", r.newer == Newer::User ? 2 : 1);
     SettingsValues v = Load();
     EXPECT_EQ(v.atHour, r.hour) << static_cast<int>(r.windows) << " " << static_cast<int>(r.user) << " "
-                               << r.userNewer;
+                               << static_cast<int>(r.newer);
     // Whatever was or was not read, the colours select one mode.
     EXPECT_EQ(v.afterWordColor == 0, v.atWordColor != 0);
   }

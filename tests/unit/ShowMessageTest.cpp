@@ -1,7 +1,6 @@
-// ShowMessage: the buttons each style shows, the reply of every way out, placing and dragging.
+// ShowMessage: the buttons each question shows, the reply of every way out, placing and dragging.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,11 +17,14 @@ enum class Act { Yes, OK, No, X, Escape, TabThenEscape, ActivatedAgainThenEscape
 
 struct ReplyCase {
   const char* name;
-  std::int32_t style;
+  MessageButtons buttons;
   Act act;
-  std::int32_t reply;
+  MessageReply reply;
 };
 void PrintTo(const ReplyCase& c, std::ostream* out) { *out << c.name; }
+
+constexpr MessageButtons OkOnly = MessageButtons::OK;
+constexpr MessageButtons YesNo = MessageButtons::YesNo;
 
 MessageDialog& Box(Window& w) { return static_cast<MessageDialog&>(w); }
 
@@ -48,40 +50,36 @@ class ShowMessageReply : public testing::ProgramTest, public ::testing::WithPara
 TEST_P(ShowMessageReply, EachWayOfClosingGivesItsReply) {
   const ReplyCase& c = GetParam();
   bool closedByTheAct = false;
-  std::int32_t replyAtClose = 0;
+  MessageReply replyAtClose = MessageReply::None;
   tk().onNextModal([&](Window& w) {
     Perform(tk(), Box(w), c.act);
     closedByTheAct = !w.loaded();
     replyAtClose = Box(w).reply();
   });
 
-  EXPECT_EQ(ShowMessage(*program, "Go on?", c.style), c.reply);
+  EXPECT_EQ(ShowMessage(*program, "Go on?", c.buttons), c.reply);
   EXPECT_TRUE(closedByTheAct);
   EXPECT_EQ(replyAtClose, c.reply) << "the dialog stores its reply as it closes";
   ASSERT_EQ(tk().modalsShown().size(), 1u);
   using Texts = std::vector<std::string>;
-  Texts shown = (c.style & StyleYesNo) ? Texts{"Go on?", "Yes", "No", "X"} : Texts{"Go on?", "OK", "X"};
+  Texts shown = c.buttons == MessageButtons::YesNo ? Texts{"Go on?", "Yes", "No", "X"} : Texts{"Go on?", "OK", "X"};
   EXPECT_EQ(tk().modalsShown()[0].visibleTexts, shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Styles, ShowMessageReply,
-    ::testing::Values(ReplyCase{"OkStyleOK", 0, Act::OK, ReplyOK},
-                      ReplyCase{"OkStyleX", 0, Act::X, ReplyOK},
-                      ReplyCase{"OkStyleEscape", 0, Act::Escape, ReplyOK},
-                      ReplyCase{"OkStyleEscapeOnX", 0, Act::TabThenEscape, ReplyOK},
-                      ReplyCase{"OkStyleEscapeActivatedAgain", 0, Act::ActivatedAgainThenEscape, ReplyOK},
-                      ReplyCase{"OkStyleSystemClose", 0, Act::SystemClose, ReplyOK},
-                      ReplyCase{"YesNoStyleYes", 16, Act::Yes, ReplyYes},
-                      ReplyCase{"YesNoStyleNo", 16, Act::No, ReplyNo},
-                      ReplyCase{"YesNoStyleX", 16, Act::X, ReplyNo},
-                      ReplyCase{"YesNoStyleEscape", 16, Act::Escape, ReplyNo},
-                      ReplyCase{"YesNoStyleEscapeOnNo", 16, Act::TabThenEscape, ReplyNo},
-                      ReplyCase{"YesNoStyleSystemClose", 16, Act::SystemClose, ReplyNo},
-                      ReplyCase{"Style48IsYesNo", 48, Act::Yes, ReplyYes},
-                      ReplyCase{"Style17IsYesNo", 17, Act::Escape, ReplyNo},
-                      ReplyCase{"Style32IsOk", 32, Act::OK, ReplyOK},
-                      ReplyCase{"Style1IsOk", 1, Act::X, ReplyOK}),
+    Questions, ShowMessageReply,
+    ::testing::Values(ReplyCase{"OkOK", OkOnly, Act::OK, MessageReply::OK},
+                      ReplyCase{"OkX", OkOnly, Act::X, MessageReply::OK},
+                      ReplyCase{"OkEscape", OkOnly, Act::Escape, MessageReply::OK},
+                      ReplyCase{"OkEscapeOnX", OkOnly, Act::TabThenEscape, MessageReply::OK},
+                      ReplyCase{"OkEscapeActivatedAgain", OkOnly, Act::ActivatedAgainThenEscape, MessageReply::OK},
+                      ReplyCase{"OkSystemClose", OkOnly, Act::SystemClose, MessageReply::OK},
+                      ReplyCase{"YesNoYes", YesNo, Act::Yes, MessageReply::Yes},
+                      ReplyCase{"YesNoNo", YesNo, Act::No, MessageReply::No},
+                      ReplyCase{"YesNoX", YesNo, Act::X, MessageReply::No},
+                      ReplyCase{"YesNoEscape", YesNo, Act::Escape, MessageReply::No},
+                      ReplyCase{"YesNoEscapeOnNo", YesNo, Act::TabThenEscape, MessageReply::No},
+                      ReplyCase{"YesNoSystemClose", YesNo, Act::SystemClose, MessageReply::No}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class MessageDialog : public testing::ProgramTest {};
@@ -90,9 +88,9 @@ TEST_F(MessageDialog, CallsInARowEachShowOnlyTheirOwnButtonsAndPrompt) {
   tk().onNextModal([&](Window& w) { tk().click(Box(w).yesButton); });
   tk().onNextModal([&](Window& w) { tk().click(Box(w).okButton); });
   tk().onNextModal([&](Window& w) { tk().click(Box(w).noButton); });
-  EXPECT_EQ(ShowMessage(*program, "first", StyleYesNo), ReplyYes);
-  EXPECT_EQ(ShowMessage(*program, 42), ReplyOK);
-  EXPECT_EQ(ShowMessage(*program, -7, StyleYesNo), ReplyNo);
+  EXPECT_EQ(ShowMessage(*program, "first", YesNo), MessageReply::Yes);
+  EXPECT_EQ(ShowMessage(*program, 42), MessageReply::OK);
+  EXPECT_EQ(ShowMessage(*program, -7, YesNo), MessageReply::No);
   ASSERT_EQ(tk().modalsShown().size(), 3u);
   EXPECT_EQ(tk().modalsShown()[1].visibleTexts, (std::vector<std::string>{"42", "OK", "X"}));
   EXPECT_EQ(tk().modalsShown()[2].visibleTexts, (std::vector<std::string>{"-7", "Yes", "No", "X"}));
@@ -100,18 +98,18 @@ TEST_F(MessageDialog, CallsInARowEachShowOnlyTheirOwnButtonsAndPrompt) {
 
 TEST_F(MessageDialog, ADialogClosedFromOutsideNeverReturnsAnEarlierReply) {
   tk().onNextModal([&](Window& w) { tk().click(Box(w).yesButton); });
-  ASSERT_EQ(ShowMessage(*program, "Shut down now?", StyleYesNo), ReplyYes);
+  ASSERT_EQ(ShowMessage(*program, "Shut down now?", YesNo), MessageReply::Yes);
   // No reply scripted: the backend closes the dialog as the system would.
-  EXPECT_EQ(ShowMessage(*program, "Shut down now?", StyleYesNo), ReplyNo);
+  EXPECT_EQ(ShowMessage(*program, "Shut down now?", YesNo), MessageReply::No);
 
   // One dialog taken away by another answers as its own "X".
-  std::int32_t inner = 0;
+  MessageReply inner = MessageReply::None;
   tk().onNextModal([&](Window&) {
     tk().onNextModal([&](Window& w) { tk().click(Box(w).okButton); });
-    inner = ShowMessage(*program, "inner", 0);
+    inner = ShowMessage(*program, "inner");
   });
-  EXPECT_EQ(ShowMessage(*program, "outer", StyleYesNo), ReplyNo);
-  EXPECT_EQ(inner, ReplyOK);
+  EXPECT_EQ(ShowMessage(*program, "outer", YesNo), MessageReply::No);
+  EXPECT_EQ(inner, MessageReply::OK);
 }
 
 TEST_F(MessageDialog, OpensCentredAndTopmostAndOnlyTheLeftButtonOnTheStripDragsIt) {
@@ -131,7 +129,7 @@ TEST_F(MessageDialog, OpensCentredAndTopmostAndOnlyTheLeftButtonOnTheStripDragsI
       EXPECT_EQ(w.bounds().x, before.x + (p.drags ? 25 : 0)) << p.at.y << " " << static_cast<int>(p.button);
     }
   });
-  ShowMessage(*program, "drag me", 0);
+  ShowMessage(*program, "drag me");
 }
 
 }  // namespace

@@ -149,7 +149,7 @@ TEST_F(Start, AnythingElseSaysErrorParameterThenShowsTheSplash) {
     run(text);
     EXPECT_EQ(messages(), (std::vector<std::string>{"Error Parameter!"})) << text;
     ASSERT_NE(program->existingAboutWindow(), nullptr) << text;
-    EXPECT_TRUE(program->existingAboutWindow()->splashTimer.enabled()) << text;
+    EXPECT_TRUE(program->existingAboutWindow()->isSplash()) << text;
   }
 }
 

@@ -24,18 +24,18 @@ MainBar::MainBar(Program& program)
       aboutButton(*this, program.system(), "aboutButton", kButtonPlaces[2]),
       homePageButton(*this, program.system(), "homePageButton", kButtonPlaces[3]),
       quitButton(*this, program.system(), "quitButton", kButtonPlaces[4]),
-      atYear(*this, Control::Kind::TextField, "atYear", {217, 21, 30, 13}),
-      atMonth(*this, Control::Kind::TextField, "atMonth", {163, 21, 18, 13}),
-      atDay(*this, Control::Kind::TextField, "atDay", {190, 21, 18, 13}),
-      atHour(*this, Control::Kind::TextField, "atHour", {106, 21, 18, 13}),
-      atMinute(*this, Control::Kind::TextField, "atMinute", {133, 21, 18, 13}),
-      afterHours(*this, Control::Kind::TextField, "afterHours", {106, 21, 18, 13}),
-      afterMinutes(*this, Control::Kind::TextField, "afterMinutes", {133, 21, 18, 13}),
-      afterWord(*this, Control::Kind::Label, "afterWord", {59, 22, 21, 13}),
-      atWord(*this, Control::Kind::Label, "atWord", {91, 22, 9, 13}),
-      countdownLine(*this, Control::Kind::Label, "countdownLine", {8, 22, 239, 13}),
-      scheduleLine(*this, Control::Kind::Label, "scheduleLine", {8, 22, 239, 13}),
-      foldedLine(*this, Control::Kind::Line, "foldedLine", {0, 0, 255, 1}),
+      atYear(*this, "atYear", {217, 21, 30, 13}),
+      atMonth(*this, "atMonth", {163, 21, 18, 13}),
+      atDay(*this, "atDay", {190, 21, 18, 13}),
+      atHour(*this, "atHour", {106, 21, 18, 13}),
+      atMinute(*this, "atMinute", {133, 21, 18, 13}),
+      afterHours(*this, "afterHours", {106, 21, 18, 13}),
+      afterMinutes(*this, "afterMinutes", {133, 21, 18, 13}),
+      afterWord(*this, "afterWord", {59, 22, 21, 13}),
+      atWord(*this, "atWord", {91, 22, 9, 13}),
+      countdownLine(*this, "countdownLine", {8, 22, 239, 13}),
+      scheduleLine(*this, "scheduleLine", {8, 22, 239, 13}),
+      foldedLine(*this, "foldedLine", {0, 0, 255, 1}),
       countdownTimer(*this, 1000, false),
       blinkTimer(*this, 1000, true),
       dockTimer(*this, 180, true),
@@ -68,7 +68,7 @@ MainBar::MainBar(Program& program)
     addKey(static_cast<char32_t>(b.key), true, [this, handler = b.handler] { (this->*handler)(); }, available);
   }
 
-  struct FieldInit { Control& field; int maxLength; const char* text; bool visible; bool tooltip; const char* spoken; };
+  struct FieldInit { TextField& field; int maxLength; const char* text; bool visible; bool tooltip; const char* spoken; };
   for (FieldInit f : {FieldInit{atYear, 4, "", false, true, "year"}, FieldInit{atMonth, 2, "", false, true, "month"},
                       FieldInit{atDay, 2, "", false, true, "day"}, FieldInit{atHour, 2, "21", false, true, "hour"},
                       FieldInit{atMinute, 2, "0", false, true, "minute"},
@@ -141,7 +141,7 @@ void MainBar::showMode() {
   bool idle = !counting_;
   atWord.setChecked(!after);
   atWord.setForeColor(ModeWordColour(!after));
-  for (Control* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(idle && !after);
+  for (TextField* f : {&atYear, &atMonth, &atDay, &atHour, &atMinute}) f->setVisible(idle && !after);
   afterWord.setChecked(after);
   afterWord.setForeColor(ModeWordColour(after));
   afterHours.setVisible(idle && after);
@@ -182,7 +182,7 @@ void MainBar::applySettings(const SettingsValues& values) {
   mode_ = ModeOf(values);
 }
 
-Control& MainBar::field(Field which) {
+TextField& MainBar::field(Field which) {
   switch (which) {
     case Field::AtYear: return atYear;
     case Field::AtMonth: return atMonth;
@@ -195,6 +195,6 @@ Control& MainBar::field(Field which) {
   return atYear;
 }
 
-void MainBar::showMessage(const std::string& text) { ShowMessage(program_, text, 0); }
+void MainBar::showMessage(const std::string& text) { ShowMessage(program_, text); }
 
 }  // namespace morvane

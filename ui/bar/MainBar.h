@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "platform/system.h"
+#include "toolkit/Label.h"
+#include "toolkit/Line.h"
+#include "toolkit/TextField.h"
 #include "toolkit/Window.h"
 #include "schedule/ScheduleFields.h"
 #include "settings/SettingsFile.h"
@@ -75,16 +78,16 @@ class MainBar : public Window {
   ScheduleFields fields() const;
   SettingsValues settingsValues() const;
   void applySettings(const SettingsValues& values);
-  Control& field(Field which);
+  TextField& field(Field which);
   std::array<SkinButton*, 5> buttons() {
     return {&startButton, &helpButton, &aboutButton, &homePageButton, &quitButton};
   }
 
   // Controls, created in tab order; earlier ones lie above later ones.
   SkinButton startButton, helpButton, aboutButton, homePageButton, quitButton;
-  Control atYear, atMonth, atDay, atHour, atMinute, afterHours, afterMinutes;
-  Control afterWord, atWord, countdownLine, scheduleLine;
-  Control foldedLine;
+  TextField atYear, atMonth, atDay, atHour, atMinute, afterHours, afterMinutes;
+  Label afterWord, atWord, countdownLine, scheduleLine;
+  Line foldedLine;
   Timer countdownTimer, blinkTimer, dockTimer;
 
  private:
@@ -97,8 +100,8 @@ class MainBar : public Window {
   void clockChanged();
   void activated(Activation activation);
   void wireFields();
-  KeyResult fieldCharacter(Control* successor, char32_t character);
-  void fieldKeyReleased(Control& field, Control& successor, Key key);
+  KeyResult fieldCharacter(TextField* successor, char32_t character);
+  void fieldKeyReleased(TextField& field, TextField& successor, Key key);
   void showMessage(const std::string& text);
 
   Program& program_;

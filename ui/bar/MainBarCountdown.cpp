@@ -17,7 +17,7 @@ bool MainBar::validateFields(Instant now) {
   System& system = program_.system();
   auto failure = morvane::ValidateSchedule(fields(), now, system.timeZone(), system.localeFormats());
   if (!failure) return true;
-  Control& target = field(failure->field);
+  TextField& target = field(failure->field);
   if (failure->focus == ValidationFailure::Focus::BeforeMessage) {
     target.setFocus();
     if (!failure->silent) showMessage(failure->message);

@@ -6,11 +6,11 @@
 namespace morvane {
 
 void MainBar::wireFields() {
-  struct Link { Control& field; Control* successor; };
+  struct Link { TextField& field; TextField* successor; };
   for (Link link : {Link{atYear, &atMonth}, Link{atMonth, &atDay}, Link{atDay, &atHour}, Link{atHour, &atMinute},
                     Link{atMinute, nullptr}, Link{afterHours, &afterMinutes}, Link{afterMinutes, nullptr}}) {
-    Control* field = &link.field;
-    Control* successor = link.successor;
+    TextField* field = &link.field;
+    TextField* successor = link.successor;
     field->onCharacter([this, successor](char32_t character) { return fieldCharacter(successor, character); });
     if (successor) {
       field->onKeyReleased([this, field, successor](const KeyEvent& event) {
@@ -22,7 +22,7 @@ void MainBar::wireFields() {
 }
 
 // Enter moves on first in a field that has a successor, and goes no further either way.
-KeyResult MainBar::fieldCharacter(Control* successor, char32_t character) {
+KeyResult MainBar::fieldCharacter(TextField* successor, char32_t character) {
   if (successor && character == kEnterCharacter) {
     successor->setFocus();
     successor->selectAll();
@@ -31,7 +31,7 @@ KeyResult MainBar::fieldCharacter(Control* successor, char32_t character) {
   return FieldAcceptsCharacter(character) ? KeyResult::Ignored : KeyResult::Handled;
 }
 
-void MainBar::fieldKeyReleased(Control& field, Control& successor, Key key) {
+void MainBar::fieldKeyReleased(TextField& field, TextField& successor, Key key) {
   if (FieldAdvancesOnKeyUp(key, field.text().size(), static_cast<std::size_t>(field.maxLength()))) {
     successor.setFocus();
     successor.selectAll();

@@ -3,12 +3,15 @@
 
 namespace morvane {
 
-ButtonLook RestingLook(bool enabled) { return enabled ? ButtonLook::Normal : ButtonLook::Disabled; }
+ButtonLook RestingLook(bool enabled, bool emphasised) {
+  if (!enabled) return ButtonLook::Disabled;
+  return emphasised ? ButtonLook::Emphasised : ButtonLook::Normal;
+}
 
 ButtonLook MoveLook(MouseButtons held) { return held.only(MouseButton::Left) ? ButtonLook::Pressed : ButtonLook::Hot; }
 
-bool WithinButton(float x, float y, Size size) {
-  return x >= 0 && y >= 0 && x <= static_cast<float>(size.w) && y <= static_cast<float>(size.h);
+bool WithinButton(Point point, Size size) {
+  return point.x >= 0 && point.y >= 0 && point.x <= size.w && point.y <= size.h;
 }
 
 }  // namespace morvane

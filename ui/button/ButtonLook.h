@@ -13,8 +13,8 @@ enum class ButtonLook : std::int16_t { Normal = 0, Pressed = 1, Disabled = 2, Ho
 
 constexpr int kButtonLookCount = 5;
 
-// What a refresh paints: normal, or disabled.
-ButtonLook RestingLook(bool enabled);
+// What a refresh paints: disabled whatever else holds, else emphasised or normal.
+ButtonLook RestingLook(bool enabled, bool emphasised);
 
 // What a pointer move inside the button paints: pressed only while the left button alone
 // is held, hot otherwise.
@@ -22,6 +22,6 @@ ButtonLook MoveLook(MouseButtons held);
 
 // Whether a point lies on the button for the move gate and the pointer poll; the far
 // column and row (x == width, y == height) still count as inside.
-bool WithinButton(float x, float y, Size size);
+bool WithinButton(Point point, Size size);
 
 }  // namespace morvane

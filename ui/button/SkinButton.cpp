@@ -2,16 +2,23 @@
 // pointer poll that notices when the pointer has left.
 #include "ui/button/SkinButton.h"
 
-#include <cmath>
-
 #include "platform/SkipOnError.h"
 #include "ui/button/ButtonSkin.h"
 #include "ui/button/NineSlice.h"
 
 namespace morvane {
 
+namespace {
+
+// Half of a whole number of pixels, rounded down or up; negative for a caption larger
+// than its button.
+int HalfDown(int pixels) { return pixels >= 0 ? pixels / 2 : -((1 - pixels) / 2); }
+int HalfUp(int pixels) { return -HalfDown(-pixels); }
+
+}  // namespace
+
 SkinButton::SkinButton(Window& owner, System& system, std::string name, Rect bounds)
-    : Control(owner, Kind::Custom, std::move(name), bounds), system_(system),
+    : DrawnControl(owner, std::move(name), bounds), system_(system),
       pollTimer_(owner, kPollIntervalMs, false) {
   pollTimer_.onTick([this] { pollTick(); });
   setEnabled(true);
@@ -47,9 +54,14 @@ void SkinButton::setFont(FontRef font) {
   placeCaption();
 }
 
+void SkinButton::setEmphasised(bool emphasised) {
+  emphasised_ = emphasised;
+  refreshLook();
+}
+
 // ---- Looks -------------------------------------------------------------------------------
 
-void SkinButton::refreshLook() { paintSkin(RestingLook(enabled())); }
+void SkinButton::refreshLook() { paintSkin(RestingLook(enabled(), emphasised_)); }
 
 void SkinButton::paintSkin(ButtonLook look) {
   Surface* surface = peer() ? peer()->surface() : nullptr;
@@ -60,12 +72,11 @@ void SkinButton::paintSkin(ButtonLook look) {
 
 void SkinButton::placeCaption() {
   refreshLook();
-  captionSize_ = owner().toolkit().measureText(captionFont(), text());
+  Size caption = owner().toolkit().measureText(captionFont(), text());
   Size size = surfaceSize();
-  captionTop_ = static_cast<float>(size.h - captionSize_.h) / 2;
-  captionLeft_ = static_cast<float>(size.w - captionSize_.w) / 2;
-  // Half-pixel positions go to the pixel above and to the left.
-  setTextOrigin({static_cast<int>(std::floor(captionLeft_)), static_cast<int>(std::floor(captionTop_))});
+  const int spareW = size.w - caption.w, spareH = size.h - caption.h;
+  captionArea_ = {HalfUp(spareW), HalfUp(spareH), caption.w, caption.h};
+  setTextOrigin({HalfDown(spareW), HalfDown(spareH)});
 }
 
 Size SkinButton::surfaceSize() const {
@@ -92,10 +103,7 @@ void SkinButton::clicked() {
 // The part of the caption that lies on the button.
 bool SkinButton::overCaption(Point position) const {
   Size size = surfaceSize();
-  float x = static_cast<float>(position.x), y = static_cast<float>(position.y);
-  bool onButton = position.x >= 0 && position.y >= 0 && position.x < size.w && position.y < size.h;
-  return onButton && x >= captionLeft_ && y >= captionTop_ && x < captionLeft_ + static_cast<float>(captionSize_.w) &&
-         y < captionTop_ + static_cast<float>(captionSize_.h);
+  return Rect{0, 0, size.w, size.h}.contains(position) && captionArea_.contains(position);
 }
 
 void SkinButton::pressed(const PointerEvent& event) {
@@ -109,13 +117,13 @@ void SkinButton::pressed(const PointerEvent& event) {
 // is held, so dragging out raises no move outside.
 void SkinButton::moved(const PointerEvent& event) {
   if (!enabled()) return;
-  bool onCaption = overCaption(event.position);
-  float x = onCaption ? captionLeft_ : static_cast<float>(event.position.x);
-  float y = onCaption ? captionTop_ : static_cast<float>(event.position.y);
+  // The caption's corner is its text origin: it lies on the button exactly when the caption
+  // is no larger than the button.
+  Point at = overCaption(event.position) ? textOrigin() : event.position;
   // Every move starts the poll's interval afresh, as SetTimer does.
   pollTimer_.setEnabled(false);
   pollTimer_.setEnabled(true);
-  if (!WithinButton(x, y, surfaceSize())) return;
+  if (!WithinButton(at, surfaceSize())) return;
   Control::moved(event);
   paintSkin(MoveLook(event.held));
 }
@@ -142,8 +150,7 @@ KeyResult SkinButton::character(char32_t character) {
 
 // Purely geometric: a window covering the button still counts as the button.
 void SkinButton::pollTick() {
-  Point p = screenToClient(system_.cursorPos());
-  if (WithinButton(static_cast<float>(p.x), static_cast<float>(p.y), surfaceSize())) return;
+  if (WithinButton(screenToClient(system_.cursorPos()), surfaceSize())) return;
   pollTimer_.setEnabled(false);
   refreshLook();
 }

@@ -8,12 +8,13 @@
 #include <string>
 
 #include "platform/system.h"
+#include "toolkit/DrawnControl.h"
 #include "toolkit/Window.h"
 #include "ui/button/ButtonLook.h"
 
 namespace morvane {
 
-class SkinButton : public Control {
+class SkinButton : public DrawnControl {
  public:
   static constexpr int kPollIntervalMs = 15;
   static constexpr Color kEnabledCaption = Rgb(0, 0, 0);
@@ -29,15 +30,18 @@ class SkinButton : public Control {
   // These hide Control's own: each also repaints the look or places the caption anew.
   void setEnabled(bool enabled);
   void setFont(FontRef font);
+  // The emphasised look at rest, in place of the normal one; a disabled button still
+  // rests disabled.
+  bool emphasised() const { return emphasised_; }
+  void setEmphasised(bool emphasised);
 
   void refreshLook();
   void paintSkin(ButtonLook look);
   void placeCaption();
-  // Where the caption sits, in surface pixels (halves allowed); the text origin is this
-  // rounded towards the top left.
-  float captionLeft() const { return captionLeft_; }
-  float captionTop() const { return captionTop_; }
-  Size captionSize() const { return captionSize_; }
+  // The pixels where the pointer is over the caption. The caption is centred, on a half
+  // pixel when the spare room is odd: it is drawn from the pixel above and to the left (the
+  // text origin) and takes the pointer from the next one.
+  Rect captionArea() const { return captionArea_; }
   bool pollArmed() const { return pollTimer_.enabled(); }
 
   // While the button is disabled it takes no input.
@@ -64,9 +68,8 @@ class SkinButton : public Control {
   const Font& captionFont() const;
 
   System& system_;
-  float captionLeft_ = 0;
-  float captionTop_ = 0;
-  Size captionSize_;
+  Rect captionArea_;
+  bool emphasised_ = false;
   Timer pollTimer_;
 };
 

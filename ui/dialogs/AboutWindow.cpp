@@ -8,17 +8,18 @@
 namespace morvane {
 
 AboutWindow::AboutWindow(Program& program)
-    : Window(program.toolkit(), kCaption, kAboutFaceSize), splashTimer(*this, 1000, true), program_(program) {
+    : Window(program.toolkit(), kCaption, kAboutFaceSize), program_(program), splashTimer_(*this, 1000, true) {
   setBorder(Border::None);
   setStartPosition(StartPosition::CenterScreen);
   setBackColor(Rgb(255, 255, 255));  // the system window colour
   setFace(PaintAboutFace);
-  splashTimer.onTick([this] { closeSplash(); });
+  splashTimer_.onTick([this] { closeSplash(); });
 }
 
 void AboutWindow::showAsAbout() {
   show();
-  splashTimer.setEnabled(false);
+  splash_ = false;
+  splashTimer_.setEnabled(false);
 }
 
 void AboutWindow::closeSplash() {
@@ -29,7 +30,7 @@ void AboutWindow::closeSplash() {
 // Any click on the window, face or not: a click on the splash asks for the program, so it opens the main window at once rather than
 // closing the only window there is; a click on the about box only closes it.
 void AboutWindow::clicked() {
-  if (splashTimer.enabled()) {
+  if (splash_) {
     closeSplash();
   } else {
     unload();

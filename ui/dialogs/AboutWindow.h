@@ -20,11 +20,13 @@ class AboutWindow : public Window {
   void closeSplash();
   void clicked() override;
 
-  // Runs from creation: the window is the splash until shown as the about box.
-  Timer splashTimer;
+  // From creation the window is the splash, until it is shown as the about box.
+  bool isSplash() const { return splash_; }
 
  private:
   Program& program_;
+  bool splash_ = true;
+  Timer splashTimer_;
 };
 
 }  // namespace morvane

@@ -18,7 +18,7 @@ const Font kButtonFont{FontRole::Lettering, 9};
 
 CountdownAlert::CountdownAlert(Program& program)
     : Window(program.toolkit(), kCaption, kAlertFaceSize),
-      secondsLeft(*this, Control::Kind::Label, "secondsLeft", {160, 100, 38, 37}),
+      secondsLeft(*this, "secondsLeft", {160, 100, 38, 37}),
       runNowButton(*this, program.system(), "runNowButton", {80, 182, 80, 24}),
       stopButton(*this, program.system(), "stopButton", {192, 182, 80, 24}),
       program_(program) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "toolkit/Label.h"
 #include "toolkit/Window.h"
 #include "ui/button/SkinButton.h"
 
@@ -25,7 +26,7 @@ class CountdownAlert : public Window {
   void runNow();
   void stop();
 
-  Control secondsLeft;
+  Label secondsLeft;
   SkinButton runNowButton;
   SkinButton stopButton;
 

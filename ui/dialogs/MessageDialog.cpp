@@ -14,12 +14,12 @@ namespace {
 
 MessageDialog::MessageDialog(Program& program)
     : Window(program.toolkit(), kCaption, {236, 120}),
-      messageText(*this, Control::Kind::Label, "messageText", {8, 26, 224, 60}),
+      messageText(*this, "messageText", {8, 26, 224, 60}),
       yesButton(*this, program.system(), "yesButton", {39, 93, 60, 20}),
       okButton(*this, program.system(), "okButton", {89, 93, 60, 20}),
       noButton(*this, program.system(), "noButton", {139, 93, 60, 20}),
       closeButton(*this, program.system(), "closeButton", {220, 1, 14, 14}),
-      titleStrip(*this, Control::Kind::Picture, "titleStrip", {0, 0, 236, 18}) {
+      titleStrip(*this, "titleStrip", {0, 0, 236, 18}) {
   setBorder(Border::Single);
   setStartPosition(StartPosition::CenterScreen);
   setBackColor(kFaceGrey);
@@ -51,9 +51,10 @@ void MessageDialog::onLoad() { makeTopmost(); }
 
 // Unloaded without a reply (by another dialog taking its place, say), it answers as "X" does,
 // so the caller never gets the reply of another dialog.
-std::int32_t MessageDialog::ask(const std::string& prompt, std::int32_t style) {
+MessageReply MessageDialog::ask(const std::string& prompt, MessageButtons buttons) {
   messageText.setText(prompt);
-  if (style & StyleYesNo) {
+  asked_ = buttons;
+  if (buttons == MessageButtons::YesNo) {
     noButton.setVisible(true);
     yesButton.setVisible(true);
   } else {
@@ -70,23 +71,24 @@ void MessageDialog::closeRequested() {
   unload();
 }
 
-void MessageDialog::answer(std::int32_t code) {
-  reply_ = code;
+void MessageDialog::answer(MessageReply reply) {
+  reply_ = reply;
   unload();
 }
 
-void MessageDialog::yes() { answer(ReplyYes); }
+void MessageDialog::yes() { answer(MessageReply::Yes); }
 
-void MessageDialog::ok() { answer(ReplyOK); }
+void MessageDialog::ok() { answer(MessageReply::OK); }
 
-void MessageDialog::no() { answer(ReplyNo); }
+void MessageDialog::no() { answer(MessageReply::No); }
 
-// "X" never means Yes.
+// "X" answers as the question's way of saying no: OK alone, or No; never Yes.
 void MessageDialog::dismiss() {
-  if (okButton.visible()) {
-    ok();
-  } else if (noButton.visible()) {
+  if (!asked_) return;
+  if (*asked_ == MessageButtons::YesNo) {
     no();
+  } else {
+    ok();
   }
 }
 

@@ -1,11 +1,14 @@
 // The program's message dialog: a green title strip, the message, and OK or Yes and No.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 #include <string>
 
+#include "toolkit/Label.h"
+#include "toolkit/Picture.h"
 #include "toolkit/Window.h"
 #include "ui/button/SkinButton.h"
+#include "ui/dialogs/ShowMessage.h"
 
 namespace morvane {
 
@@ -18,8 +21,8 @@ class MessageDialog : public Window {
   explicit MessageDialog(Program& program);
 
   void onLoad() override;
-  // Shows the message with OK, or with Yes and No (StyleYesNo), modally, and returns the reply.
-  std::int32_t ask(const std::string& prompt, std::int32_t style);
+  // Shows the message with OK, or with Yes and No, modally, and returns the reply.
+  MessageReply ask(const std::string& prompt, MessageButtons buttons);
   // Closing the dialog from outside (Alt+F4, the system ending it) answers as "X" does, so
   // the caller never sees a reply left over from an earlier dialog.
   void closeRequested() override;
@@ -32,21 +35,22 @@ class MessageDialog : public Window {
   void dragByTitle(const PointerEvent& event);
 
   // The reply this dialog was closed with, once it was.
-  bool replied() const { return reply_ != 0; }
-  std::int32_t reply() const { return reply_; }
+  bool replied() const { return reply_ != MessageReply::None; }
+  MessageReply reply() const { return reply_; }
 
   // Constructed in tab order; closeButton before titleStrip so the "X" lies over the strip.
-  Control messageText;
+  Label messageText;
   SkinButton yesButton;
   SkinButton okButton;
   SkinButton noButton;
   SkinButton closeButton;
-  Control titleStrip;
+  Picture titleStrip;
 
  private:
-  void answer(std::int32_t code);
+  void answer(MessageReply reply);
 
-  std::int32_t reply_ = 0;
+  std::optional<MessageButtons> asked_;  // none until a question is shown
+  MessageReply reply_ = MessageReply::None;
 };
 
 }  // namespace morvane

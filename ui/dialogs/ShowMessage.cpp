@@ -7,15 +7,15 @@
 
 namespace morvane {
 
-std::int32_t ShowMessage(Program& program, const std::string& prompt, std::int32_t style) {
+MessageReply ShowMessage(Program& program, const std::string& prompt, MessageButtons buttons) {
   // A fresh dialog each call, so no reply button of an earlier call stays visible.
   if (MessageDialog* earlier = program.existingMessageDialog()) earlier->unload();
   MessageDialog& dialog = program.messageDialog();
-  return dialog.ask(prompt, style);
+  return dialog.ask(prompt, buttons);
 }
 
-std::int32_t ShowMessage(Program& program, long long prompt, std::int32_t style) {
-  return ShowMessage(program, std::to_string(prompt), style);
+MessageReply ShowMessage(Program& program, long long prompt, MessageButtons buttons) {
+  return ShowMessage(program, std::to_string(prompt), buttons);
 }
 
 }  // namespace morvane

@@ -8,14 +8,12 @@ namespace morvane {
 
 class Program;
 
-// Reply codes and style bits of the message dialog.
-constexpr std::int32_t ReplyYes = 64;
-constexpr std::int32_t ReplyOK = 16;
-constexpr std::int32_t ReplyNo = 8;
-constexpr std::int32_t StyleYesNo = 16;
+// The buttons a message offers, and the reply it was closed with.
+enum class MessageButtons : std::uint8_t { OK, YesNo };
+enum class MessageReply : std::uint8_t { None, OK, Yes, No };
 
-// Shows the message dialog modally and returns the reply code once it is closed.
-std::int32_t ShowMessage(Program& program, const std::string& prompt, std::int32_t style = 0);
-std::int32_t ShowMessage(Program& program, long long prompt, std::int32_t style = 0);
+// Shows the message dialog modally and returns the reply once it is closed.
+MessageReply ShowMessage(Program& program, const std::string& prompt, MessageButtons buttons = MessageButtons::OK);
+MessageReply ShowMessage(Program& program, long long prompt, MessageButtons buttons = MessageButtons::OK);
 
 }  // namespace morvane
