@@ -1,11 +1,13 @@
 // The countdown line: hours and minutes, minutes, or seconds, with no singular forms.
 #include "schedule/Countdown.h"
 
+#include "schedule/ActionText.h"
+
 namespace morvane {
 
 // The seconds left are counted in 64 bits, so a moment more than 2^31 seconds (about 68 years)
 // ahead still shows its true hours and minutes rather than a wrapped number.
-CountdownTick DecideCountdownTick(Instant moment, Instant now) {
+CountdownTick DecideCountdownTick(Instant moment, Instant now, Action action) {
   CountdownTick tick;
   if (moment < now) {
     if (now - moment <= kMissedMomentTolerance) {
@@ -25,7 +27,7 @@ CountdownTick DecideCountdownTick(Instant moment, Instant now) {
     left = std::to_string(s) + " seconds.";
     if (s <= kAlertThresholdSeconds) tick.alertNumber = s;
   }
-  tick.line = "Shutdown after " + left;
+  tick.line = std::string(ActionName(action)) + " after " + left;
   return tick;
 }
 

@@ -1,4 +1,4 @@
-// What one tick of the countdown decides: shut down now, or the line to show and the alert number.
+// What one tick of the countdown decides: act now, or the line to show and the alert number.
 #pragma once
 
 #include <chrono>
@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 
+#include "platform/Action.h"
 #include "platform/TimeZone.h"
 
 namespace morvane {
 
-inline constexpr const char* kCountdownIdleText = "Shutdown computer as your wish.";
 inline constexpr std::int64_t kAlertThresholdSeconds = 15;
 // A tick comes every second, so a moment passed by more than this was slept through or
 // jumped over by the clock.
@@ -27,6 +27,7 @@ struct CountdownTick {
   std::optional<Instant> movedMoment;
 };
 
-CountdownTick DecideCountdownTick(Instant moment, Instant now);
+// The line begins with the action's name: "Shutdown after 45 seconds.", "Sleep after 45 seconds.".
+CountdownTick DecideCountdownTick(Instant moment, Instant now, Action action = Action::ShutDown);
 
 }  // namespace morvane

@@ -26,8 +26,9 @@ Control* InputRouter::keyTarget(Window& window) const {
   return c && c->peer() && c->visible() ? c : nullptr;
 }
 
-// Tab and Shift+Tab move the focus along the window's tab order. Keys held with Alt are
-// the window's menu keys and raise no key events.
+// Tab and Shift+Tab move the focus along the window's tab order; the context-menu key and
+// Shift+F10 open the window's context menu. Keys held with Alt are the window's menu keys and
+// raise no key events.
 KeyResult InputRouter::keyDown(Window& window, KeyEvent event) {
   if (!window.loaded()) return KeyResult::Handled;
   if (event.key == Key::Tab) {
@@ -36,6 +37,11 @@ KeyResult InputRouter::keyDown(Window& window, KeyEvent event) {
     toolkit_.dispatch([w, backwards] {
       if (Control* next = w->nextTabStop(w->focused(), backwards)) next->setFocus();
     });
+    return KeyResult::Handled;
+  }
+  if (IsContextMenuRequest(event.key, event.modifiers) && window.hasContextMenu()) {
+    Window* w = &window;
+    toolkit_.dispatch([w] { w->contextMenuRequested(); });
     return KeyResult::Handled;
   }
   if (event.modifiers.menu()) return KeyResult::Ignored;

@@ -1,4 +1,5 @@
 // Start, Stop and the one-second countdown of the bar.
+#include "schedule/ActionText.h"
 #include "schedule/Countdown.h"
 #include "schedule/ShutdownMoment.h"
 #include "schedule/ValidateSchedule.h"
@@ -35,9 +36,10 @@ void MainBar::fixMoment(Instant now) { moment_ = morvane::ShutdownMoment(fields(
 void MainBar::start() {
   const Instant now = program_.system().currentInstant();
   if (!validateFields(now)) return;
+  if (!ActionOffered(program_, action_)) return;
   SkipOnError([&] { SaveSettings(program_); });
   counting_ = true;
-  SkipOnError([&] { countdownLine.setText(kCountdownIdleText); });
+  SkipOnError([&] { countdownLine.setText(CountdownIdleText(action_)); });
   SkipOnError([&] { showCountdownState(); });
   SkipOnError([&] { fixMoment(now); });
   SkipOnError([&] { holdMoment(); });
@@ -51,12 +53,14 @@ void MainBar::stopCountdown() {
   showCountdownState();
 }
 
-// While a countdown runs the system stays awake, and a sleep the user chooses ends early
-// enough for the whole alert to show before the moment.
+// While a countdown runs the system stays awake, so an idle sleep cannot come first and leave
+// the bar counting, and a sleep the user chooses ends early enough for the whole alert to show
+// before the moment. A countdown to sleep, hibernate or lock arms no wake: a computer already
+// asleep at the moment has nothing left to do.
 void MainBar::holdMoment() {
   System& system = program_.system();
   system.keepAwake(true);
-  system.wakeAt(moment_ - kWakeBeforeMoment);
+  if (EndsTheProgram(action_)) system.wakeAt(moment_ - kWakeBeforeMoment);
 }
 
 void MainBar::releaseMoment() {
@@ -70,14 +74,14 @@ void MainBar::releaseMoment() {
 // change does not.
 void MainBar::countdownTick() {
   CountdownTick tick;
-  SkipOnError([&] { tick = DecideCountdownTick(moment_, program_.system().currentInstant()); });
+  SkipOnError([&] { tick = DecideCountdownTick(moment_, program_.system().currentInstant(), action_); });
   if (tick.movedMoment) moment_ = *tick.movedMoment;
   if (tick.shutdown) {
-    DoShutdown(program_);
+    DoAction(program_, action_);
     return;
   }
   if (tick.alertNumber) {
-    SkipOnError([&] { program_.countdownAlert().showSecondsLeft(*tick.alertNumber); });
+    SkipOnError([&] { program_.countdownAlert().showSecondsLeft(*tick.alertNumber, action_); });
   }
   SkipOnError([&] { countdownLine.setText(tick.line); });
 }
