@@ -116,6 +116,8 @@ TEST_F(Actions, TheMenuByPointerAndByKeyboard) {
   EXPECT_EQ(tk().menusShown()[0].anchor, "actionWord");
   EXPECT_EQ(bar.action(), Action::Restart);
   EXPECT_EQ(bar.actionWord.text(), "Restart");
+  EXPECT_EQ(bar.scheduleLine.text(), "Shutdown after / at  ___ : ___  ( HH:mm )") << "hidden under the word";
+  EXPECT_EQ(bar.scheduleLine.accessibleName(), "Restart after / at  ___ : ___  ( HH:mm )");
 
   tk().onNextMenu(5);
   tk().key(Key::ContextMenu);

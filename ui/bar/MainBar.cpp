@@ -155,12 +155,19 @@ void MainBar::selectAtMode() {
 
 void MainBar::selectAction(Action action) {
   action_ = action;
-  showAction();
+  showMode();
 }
 
+// The schedule line's own first word lies under the action word; a screen reader hears the
+// action's name there instead.
 void MainBar::showAction() {
   actionWord.setText(ActionName(action_));
   actionWord.setAccessibleName(ActionAccessibleName(action_));
+  const std::string_view line = scheduleLine.text();
+  const std::string_view shutdown = ActionName(Action::ShutDown);
+  scheduleLine.setAccessibleName(action_ == Action::ShutDown || !line.starts_with(shutdown)
+                                     ? std::string()
+                                     : ActionName(action_) + std::string(line.substr(shutdown.size())));
 }
 
 // The action cannot change while a countdown runs, as the mode cannot: the word is hidden then,
@@ -186,6 +193,7 @@ void MainBar::showMode() {
   afterHours.setVisible(idle && after);
   afterMinutes.setVisible(idle && after);
   scheduleLine.setText(after ? kAfterModeLine : kAtModeLine);
+  showAction();
   for (Control* c : {&scheduleLine, &actionWord, &afterWord, &atWord}) c->setVisible(idle);
 }
 
