@@ -27,7 +27,7 @@ def test_restart_counts_down_under_its_name_and_reboots_at_the_moment(morvane):
 
 
 def test_the_action_menu_picked_with_the_pointer(morvane):
-    morvane.start()
+    run = morvane.start()
     morvane.wait("the bar", lambda: morvane.display.geometries() == [BAR])
     word = morvane.wait("the action word", lambda: morvane.probe.one(cls="Morvane.Label", visible=True, text="Shutdown"))
     morvane.display.click(word["rect"][0] + word["rect"][2] - 10, word["rect"][1] + word["rect"][3] // 2)
@@ -37,6 +37,15 @@ def test_the_action_menu_picked_with_the_pointer(morvane):
     morvane.display.click(x + w // 2, int(y + 3 + item * 3.5))  # the fourth: Hibernate
     morvane.wait("Hibernate on the bar", lambda: morvane.probe.one(cls="Morvane.Label", visible=True, text="Hibernate"), 10)
     assert morvane.probe.find(top=True, cls="#32768", visible=True) == []
+    # The context-menu key opens the same menu from the keyboard, and Escape leaves the action as it was.
+    morvane.display.move(word["rect"][0] + 20, word["rect"][1] + 5)  # the keyboard goes to the window under the pointer
+    morvane.display.focus(morvane.display.search("Morvane"))
+    morvane.display.key("Menu")
+    morvane.wait("the menu from the keyboard", lambda: morvane.probe.one(top=True, cls="#32768", visible=True), 10)
+    morvane.display.key("Escape")
+    morvane.wait("the menu closed", lambda: not morvane.probe.find(top=True, cls="#32768", visible=True), 10)
+    assert morvane.probe.one(cls="Morvane.Label", visible=True, text="Hibernate")
+    assert run.running()
 
 
 def test_hibernate_reaches_set_suspend_state_and_the_program_goes_on(morvane):
