@@ -28,6 +28,12 @@ class Actions : public testing::ProgramTest {
     for (auto& m : platform->tk().modalsShown()) texts.push_back(m.visibleTexts.empty() ? "" : m.visibleTexts[0]);
     return texts;
   }
+  // A new run on a new machine; the program goes before the platform it uses.
+  void restart() {
+    program.reset();
+    platform = std::make_unique<HeadlessPlatform>(testing::At(2026, 12, 7, 10, 0, 0));
+    program = std::make_unique<Program>(*platform);
+  }
   long count(const std::string& call) { return std::count(sys().calls.begin(), sys().calls.end(), call); }
 };
 
@@ -56,8 +62,7 @@ TEST_F(Actions, EachActionShowsItsNameAndIsDoneByItsOwnCall) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.commandLine);
-    platform = std::make_unique<HeadlessPlatform>(testing::At(2026, 12, 7, 10, 0, 0));
-    program = std::make_unique<Program>(*platform);
+    restart();
     run(r.commandLine);
     MainBar& bar = program->mainBar();
     EXPECT_EQ(bar.action(), r.action);
@@ -162,8 +167,7 @@ TEST_F(Actions, WhatTheSystemDoesNotOfferIsRefusedUpFront) {
   EXPECT_TRUE(bar.countdownRunning());
   bar.startOrStop();
 
-  platform = std::make_unique<HeadlessPlatform>(testing::At(2026, 12, 7, 10, 0, 0));
-  program = std::make_unique<Program>(*platform);
+  restart();
   sys().notOffered = {Action::Hibernate};
   run("hibernate");
   EXPECT_EQ(messages(), (std::vector<std::string>{ActionNotOfferedMessage(Action::Hibernate)}));
@@ -187,8 +191,7 @@ TEST_F(Actions, AnActionWordAloneIsDoneAtOnce) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.commandLine);
-    platform = std::make_unique<HeadlessPlatform>(testing::At(2026, 12, 7, 10, 0, 0));
-    program = std::make_unique<Program>(*platform);
+    restart();
     sys().files["C:\\windows\\morvane.dll"] = kOdd;
     if (r.refusal) sys().shutdownRefusal = std::string(r.refusal).substr(std::string(r.refusal).find(": ") + 2);
     run(r.commandLine);
