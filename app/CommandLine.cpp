@@ -2,7 +2,10 @@
 // and time-of-day forms check only the shape, the ranges are Start's business.
 #include "app/CommandLine.h"
 
+#include <string>
+
 #include "platform/DateConversion.h"
+#include "schedule/ActionText.h"
 
 namespace morvane {
 
@@ -16,37 +19,62 @@ bool HasClockShape(std::string_view text) {
          IsDigit(text[4]);
 }
 
-}  // namespace
+int TwoDigitNumber(std::string_view text) { return (text[0] - '0') * 10 + (text[1] - '0'); }
 
-CommandLineForm ParseCommandLine(std::string_view loweredText, const DateTimeConversion& convert) {
-  using Kind = CommandLineForm::Kind;
-  CommandLineForm form;
-  if (loweredText.empty()) {
-    form.kind = Kind::Empty;
-  } else if (loweredText == "shutdown") {
-    form.kind = Kind::Shutdown;
-  } else if (loweredText.size() == 5 && HasClockShape(loweredText)) {
-    form.kind = Kind::After;
-  } else if (loweredText.size() == 8 && HasClockShape(loweredText) && loweredText.substr(5) == ":00") {
-    form.kind = Kind::AtToday;
+// The schedule forms: "hh:mm" after, "hh:mm:00" at today, or a date and/or time the platform reads.
+std::optional<Schedule> ScheduleForm(std::string_view text, const DateTimeConversion& convert) {
+  Schedule schedule;
+  if (text.size() == 5 && HasClockShape(text)) {
+    schedule.mode = ScheduleMode::After;
+  } else if (text.size() == 8 && HasClockShape(text) && text.substr(5) == ":00") {
+    schedule.mode = ScheduleMode::At;
   } else if (std::optional<LocalTime> moment =
-                 loweredText.size() <= kMaxDateTextLength ? convert(loweredText) : std::nullopt) {
+                 !text.empty() && text.size() <= kMaxDateTextLength ? convert(text) : std::nullopt) {
     using namespace std::chrono;
     const local_days day = floor<days>(*moment);
-    const year_month_day date{day};
     const hh_mm_ss<seconds> time{*moment - day};
-    form.kind = Kind::AtDateTime;
-    form.year = static_cast<int>(date.year());
-    form.month = static_cast<int>(static_cast<unsigned>(date.month()));
-    form.day = static_cast<int>(static_cast<unsigned>(date.day()));
-    form.hour = static_cast<int>(time.hours().count());
-    form.minute = static_cast<int>(time.minutes().count());
+    schedule.mode = ScheduleMode::At;
+    schedule.date = year_month_day{day};
+    schedule.hours = static_cast<int>(time.hours().count());
+    schedule.minutes = static_cast<int>(time.minutes().count());
+    return schedule;
   } else {
-    form.kind = Kind::Invalid;
+    return std::nullopt;
   }
-  if (form.kind == Kind::After || form.kind == Kind::AtToday) {
-    form.first = std::string(loweredText.substr(0, 2));
-    form.second = std::string(loweredText.substr(3, 2));
+  schedule.hours = TwoDigitNumber(text.substr(0, 2));
+  schedule.minutes = TwoDigitNumber(text.substr(3, 2));
+  return schedule;
+}
+
+}  // namespace
+
+CommandLineForm ParseCommandLine(std::string_view text, const DateTimeConversion& convert) {
+  using Kind = CommandLineForm::Kind;
+  const std::string lowered = LowerCase(Unquoted(text));
+  const std::string_view command = lowered;
+  CommandLineForm form;
+  if (command.empty()) {
+    form.kind = Kind::Empty;
+    return form;
+  }
+  if (std::optional<Action> action = ActionOfWord(command)) {
+    form.kind = Kind::ActNow;
+    form.action = *action;
+    return form;
+  }
+  std::string_view rest = command;
+  const std::size_t space = command.find(' ');
+  if (space != std::string_view::npos) {
+    if (std::optional<Action> action = ActionOfWord(command.substr(0, space))) {
+      form.action = *action;
+      rest = Unquoted(command.substr(space + 1));
+      if (rest.empty()) return form;  // a word and a space with nothing after them
+    }
+  }
+  if (std::optional<Schedule> schedule = ScheduleForm(rest, convert)) {
+    form.kind = Kind::Schedule;
+    form.schedule = *schedule;
+    form.schedule.action = form.action;
   }
   return form;
 }

@@ -1,14 +1,14 @@
-// The command-line forms StartUp dispatches on, recognised from the lower-cased command text.
+// The command-line forms StartUp dispatches on: nothing, an action to do at once, or a schedule
+// (with the action it ends in); anything else is an error.
 #pragma once
 
 #include <functional>
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "platform/AsciiText.h"
-
 #include "platform/system.h"
+#include "schedule/Schedule.h"
 
 namespace morvane {
 
@@ -17,16 +17,18 @@ namespace morvane {
 std::string_view Unquoted(std::string_view text);
 
 struct CommandLineForm {
-  enum class Kind { Empty, Shutdown, After, AtToday, AtDateTime, Invalid };
+  enum class Kind { Empty, ActNow, Schedule, Invalid };
   Kind kind = Kind::Invalid;
-  std::string first, second;  // After and AtToday: characters 1-2 and 4-5, as typed
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0;  // AtDateTime
+  Action action = Action::ShutDown;  // ActNow: what to do at once
+  Schedule schedule;                 // Schedule
 };
 
 // The conversion of a date and/or time text behind the date form: the platform's own.
 using DateTimeConversion = std::function<std::optional<LocalTime>(std::string_view text)>;
 
-// The text is taken whole: not trimmed, not split.
-CommandLineForm ParseCommandLine(std::string_view loweredText, const DateTimeConversion& convert);
+// The text as handed over: one pair of quotes around all of it comes off and letters are
+// lower-cased; it is not trimmed. An action word may stand alone or before a schedule form,
+// one space between, and the schedule form may be quoted on its own.
+CommandLineForm ParseCommandLine(std::string_view text, const DateTimeConversion& convert);
 
 }  // namespace morvane

@@ -16,13 +16,27 @@ namespace {
 
 void ShowSplash(Program& program) { program.aboutWindow().show(); }
 
-// The schedule forms (after, at today, at a date): the bar loads first (restoring the settings
-// and today's date) and is handed the schedule to start.
-void StartFromCommandLine(Program& program, ScheduleMode mode, const std::vector<MainBar::FieldText>& fields) {
+// The schedule forms (after, at today, at a date, each with an action word or none): the bar
+// loads first (restoring the settings and today's date) and is handed the schedule to start.
+void StartFromCommandLine(Program& program, const Schedule& schedule) {
   MainBar* bar = nullptr;
   SkipOnError([&] { bar = &program.mainBar(); });
   if (!bar) return;
-  bar->startSchedule(mode, fields);
+  bar->startSchedule(schedule);
+}
+
+// An action word alone is done at once. Shut down, restart and log off end the program, and so
+// does their refusal once told; after a sleep, hibernate or lock (done, refused, or not offered
+// at all) the run goes on as a start with no arguments does.
+void ActNow(Program& program, Action action) {
+  if (EndsTheProgram(action)) {
+    if (!DoAction(program, action)) program.system().endProcess();
+    return;
+  }
+  bool offered = false;
+  SkipOnError([&] { offered = ActionOffered(program, action); });
+  if (offered) DoAction(program, action);
+  SkipOnError([&] { ShowSplash(program); });
 }
 
 }  // namespace
@@ -31,7 +45,7 @@ void StartFromCommandLine(Program& program, ScheduleMode mode, const std::vector
 void StartUp(Program& program) {
   System& system = program.system();
   std::string command;
-  SkipOnError([&] { command = LowerCase(Unquoted(system.commandLine())); });
+  SkipOnError([&] { command = system.commandLine(); });
 
   // A check that fails, or throws, may hide another instance: it counts as one.
   bool first = false;
@@ -55,22 +69,11 @@ void StartUp(Program& program) {
     case CommandLineForm::Kind::Empty:
       SkipOnError([&] { ShowSplash(program); });
       break;
-    case CommandLineForm::Kind::Shutdown:
-      // Asked for at once, so acted on at once; a refusal is told, and then the program ends.
-      if (!DoShutdown(program)) system.endProcess();
+    case CommandLineForm::Kind::ActNow:
+      ActNow(program, form.action);
       break;
-    case CommandLineForm::Kind::After:
-      StartFromCommandLine(program, ScheduleMode::After,
-                           {{Field::AfterHours, form.first}, {Field::AfterMinutes, form.second}});
-      break;
-    case CommandLineForm::Kind::AtToday:
-      StartFromCommandLine(program, ScheduleMode::At, {{Field::AtHour, form.first}, {Field::AtMinute, form.second}});
-      break;
-    case CommandLineForm::Kind::AtDateTime:
-      StartFromCommandLine(program, ScheduleMode::At,
-                           {{Field::AtHour, std::to_string(form.hour)}, {Field::AtMinute, std::to_string(form.minute)},
-                            {Field::AtYear, std::to_string(form.year)}, {Field::AtMonth, std::to_string(form.month)},
-                            {Field::AtDay, std::to_string(form.day)}});
+    case CommandLineForm::Kind::Schedule:
+      StartFromCommandLine(program, form.schedule);
       break;
     case CommandLineForm::Kind::Invalid:
       SkipOnError([&] { ShowMessage(program, "Error Parameter!"); });

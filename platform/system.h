@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Action.h"
 #include "platform/TimeZone.h"
 #include "platform/geometry.h"
 
@@ -114,11 +115,15 @@ class System {
   virtual bool wakeAt(Instant when) = 0;
   virtual void cancelWake() = 0;
 
-  // Switching the machine off: a planned power-off that closes every program without asking,
-  // with the shutdown privilege enabled first where the system has one. The privilege step
-  // may fail and the request still be granted; when the request is refused, the result says
-  // why, and why the privilege was refused as well.
-  virtual SystemResult powerOff() = 0;
+  // Carrying out the schedule's action, planned: shut down (power off), restart and log off
+  // close every program without asking; sleep, hibernate and lock leave them be. The shutdown
+  // privilege is enabled first where the system has one. The privilege step may fail and the
+  // request still be granted; when the request is refused, the result says why, and why the
+  // privilege was refused as well.
+  virtual SystemResult perform(Action action) = 0;
+  // False when the system says before any request that it cannot do the action at all (a
+  // machine with no sleep state or no hibernation); true does not promise the request succeeds.
+  virtual bool offers(Action action) = 0;
 };
 
 // A power-off's result from its two steps: the request's, with the privilege's refusal added

@@ -1,6 +1,7 @@
 // The countdown line: hours and minutes, minutes, or seconds, with no singular forms.
 #include "schedule/Countdown.h"
 
+#include "schedule/ActionText.h"
 #include "schedule/LocaleText.h"
 
 namespace morvane {
@@ -10,14 +11,14 @@ bool ClockJumped(std::chrono::seconds wallAdvance, std::chrono::milliseconds ste
   return apart > kClockJumpTolerance || apart < -kClockJumpTolerance;
 }
 
-std::string SleptThroughMessage(LocalTime now, const LocaleFormats& formats) {
+std::string SleptThroughMessage(LocalTime now, const LocaleFormats& formats, Action action) {
   return "The current time is " + FormatGeneralDateTime(now, formats) +
-         ", beyond the time you set. The computer was asleep at that time, so it was not shut down.";
+         ", beyond the time you set. The computer was asleep at that time, so " + ActionNotDone(action) + ".";
 }
 
 // The seconds left are counted in 64 bits, so a moment more than 2^31 seconds (about 68 years)
 // ahead still shows its true hours and minutes rather than a wrapped number.
-CountdownTick DecideCountdownTick(Instant moment, Instant now, bool clockJumped) {
+CountdownTick DecideCountdownTick(Instant moment, Instant now, Action action, bool clockJumped) {
   CountdownTick tick;
   constexpr std::chrono::seconds kAlertCount{kAlertThresholdSeconds};
   if (clockJumped && moment - now < kAlertCount) {
@@ -43,7 +44,7 @@ CountdownTick DecideCountdownTick(Instant moment, Instant now, bool clockJumped)
     left = std::to_string(s) + " seconds.";
     if (s <= kAlertThresholdSeconds) tick.alertNumber = s;
   }
-  tick.line = "Shutdown after " + left;
+  tick.line = std::string(ActionName(action)) + " after " + left;
   return tick;
 }
 

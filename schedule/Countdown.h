@@ -1,4 +1,4 @@
-// What one tick of the countdown decides: shut down now, or the line to show and the alert number.
+// What one tick of the countdown decides: act now, or the line to show and the alert number.
 #pragma once
 
 #include <chrono>
@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "platform/Action.h"
 #include "platform/TimeZone.h"
 #include "platform/system.h"
 
 namespace morvane {
 
-inline constexpr const char* kCountdownIdleText = "Shutdown computer as your wish.";
 inline constexpr const char* kCountdownNotStartedMessage = "Morvane could not start the countdown. Please try again.";
 inline constexpr std::int64_t kAlertThresholdSeconds = 15;
 // A tick comes every second, so a moment passed by more than this was slept through or
@@ -37,11 +37,13 @@ struct CountdownTick {
   bool momentMissed = false;  // it had passed: slept through or jumped over
 };
 
-// `clockJumped`: the wall clock jumped, or the moment moved, since the last tick; a
-// countdown that reaches its end in normal time keeps its ticks.
-CountdownTick DecideCountdownTick(Instant moment, Instant now, bool clockJumped = false);
+// The line begins with the action's name: "Shutdown after 45 seconds.", "Sleep after 45 seconds.".
+// `clockJumped`: the wall clock jumped, or the moment moved, since the last tick; a countdown
+// that reaches its end in normal time keeps its ticks.
+CountdownTick DecideCountdownTick(Instant moment, Instant now, Action action = Action::ShutDown,
+                                  bool clockJumped = false);
 
 // What a person who woke the computer after the moment is told.
-std::string SleptThroughMessage(LocalTime now, const LocaleFormats& formats);
+std::string SleptThroughMessage(LocalTime now, const LocaleFormats& formats, Action action);
 
 }  // namespace morvane

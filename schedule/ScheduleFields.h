@@ -1,8 +1,11 @@
-// The schedule as the bar holds it: seven digit fields and the mode that picks which of them count.
+// The schedule as the bar holds it: seven digit fields, the mode that picks which of them count,
+// and the action done at the moment.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "platform/Action.h"
 
 namespace morvane {
 
@@ -13,6 +16,7 @@ struct ScheduleFields {
   std::string atYear, atMonth, atDay, atHour, atMinute;  // at mode: the date and time of day
   std::string afterHours, afterMinutes;                   // after mode: the time from Start
   ScheduleMode mode = ScheduleMode::After;
+  Action action = Action::ShutDown;
 };
 
 enum class Field { AtYear, AtMonth, AtDay, AtHour, AtMinute, AfterHours, AfterMinutes };

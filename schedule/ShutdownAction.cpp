@@ -1,11 +1,11 @@
-// The power-off request; the process ends once the system has granted it.
+// The action's request; the process ends once the system has granted one that ends the session.
 #include "schedule/ShutdownAction.h"
 
 namespace morvane {
 
-SystemResult RequestPowerOff(System& system) {
-  SystemResult result = system.powerOff();
-  if (result) system.endProcess();
+SystemResult RequestAction(System& system, Action action) {
+  SystemResult result = system.perform(action);
+  if (result && EndsTheProgram(action)) system.endProcess();
   return result;
 }
 

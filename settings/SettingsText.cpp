@@ -3,12 +3,13 @@
 
 #include <limits>
 
+#include "schedule/ActionText.h"
 
 namespace morvane {
 
 namespace {
 
-constexpr int kLineCount = 6;
+constexpr int kLineCount = 7;
 
 // A field can only hold a line break if one was pasted into it; written as is, it would
 // shift every later line and mix up the values on the next start.
@@ -33,7 +34,7 @@ std::string FormatSettings(const SettingsValues& values) {
   const char* kEnd = "\r\n";
   return SingleLine(values.atHour) + kEnd + SingleLine(values.atMinute) + kEnd + SingleLine(values.afterHours) + kEnd +
          SingleLine(values.afterMinutes) + kEnd + ColorText(values.afterWordColor) + kEnd + ColorText(values.atWordColor) +
-         kEnd;
+         kEnd + (values.action == Action::ShutDown ? std::string() : ActionWord(values.action) + std::string(kEnd));
 }
 
 // Spaces around the number, an optional sign and decimal digits that fit in 32 bits; nothing
@@ -63,6 +64,7 @@ std::optional<std::int32_t> ParseColorLine(std::string_view line) {
 void ApplySettingsText(std::string_view bytes, SettingsValues& into) {
   std::string* texts[] = {&into.atHour, &into.atMinute, &into.afterHours, &into.afterMinutes};
   std::int32_t* colors[] = {&into.afterWordColor, &into.atWordColor};
+  into.action = Action::ShutDown;
   std::size_t pos = 0;
   for (int line = 0; line < kLineCount && pos < bytes.size(); ++line) {
     std::size_t end = bytes.find_first_of("\r\n", pos);
@@ -72,6 +74,8 @@ void ApplySettingsText(std::string_view bytes, SettingsValues& into) {
     pos = end + (crLf ? 2 : 1);
     if (line < 4) {
       *texts[line] = std::string(text);
+    } else if (line == 6) {
+      into.action = ActionOfWord(text).value_or(Action::ShutDown);
     } else if (std::optional<std::int32_t> color = ParseColorLine(text)) {
       *colors[line - 4] = *color;
     }

@@ -26,8 +26,9 @@ Control* InputRouter::keyTarget(Window& window) const {
   return c && c->peer() && c->visible() ? c : nullptr;
 }
 
-// Tab and Shift+Tab move the focus along the window's tab order. Keys held with Alt are
-// the window's menu keys and raise no key events.
+// Tab and Shift+Tab move the focus along the window's tab order; the context-menu key and
+// Shift+F10 belong to the window's context menu. Keys held with Alt are the window's menu keys
+// and raise no key events.
 KeyResult InputRouter::keyDown(Window& window, KeyEvent event) {
   if (!window.loaded()) return KeyResult::Handled;
   if (event.key == Key::Tab) {
@@ -38,6 +39,7 @@ KeyResult InputRouter::keyDown(Window& window, KeyEvent event) {
     });
     return KeyResult::Handled;
   }
+  if (IsContextMenuRequest(event.key, event.modifiers) && window.hasContextMenu()) return KeyResult::Handled;
   if (event.modifiers.menu()) return KeyResult::Ignored;
   Control* c = keyTarget(window);
   if (!c) return KeyResult::Ignored;
@@ -69,8 +71,16 @@ KeyResult InputRouter::character(Window& window, char32_t character, Modifiers m
   return window.loaded() ? result : KeyResult::Handled;
 }
 
+// The context menu opens as its key comes up, as the system's own context menus do: a menu
+// opened on the way down would take the key's release for its own and close again.
 void InputRouter::keyUp(Window& window, KeyEvent event) {
-  if (!window.loaded() || event.modifiers.menu()) return;
+  if (!window.loaded()) return;
+  if (IsContextMenuRequest(event.key, event.modifiers) && window.hasContextMenu()) {
+    Window* w = &window;
+    toolkit_.dispatch([w] { w->contextMenuRequested(); });
+    return;
+  }
+  if (event.modifiers.menu()) return;
   Control* c = keyTarget(window);
   if (!c) return;
   toolkit_.dispatch([&] { c->keyReleased(event); });

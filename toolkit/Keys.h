@@ -13,6 +13,7 @@ enum class Key : std::uint8_t {
   A, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P, Q, R, S, T, U, V, W, X, Y, Z,
   Numpad0, Numpad1, Numpad2, Numpad3, Numpad4, Numpad5, Numpad6, Numpad7, Numpad8, Numpad9,
   Minus, Period, Semicolon, Slash, Plus, Quote,
+  F10, ContextMenu,  // the context-menu key (the "application" key beside the right Ctrl)
 };
 
 constexpr Key DigitKey(int digit) { return static_cast<Key>(static_cast<int>(Key::Digit0) + digit); }
@@ -30,6 +31,13 @@ struct Modifiers {
   constexpr bool menu() const { return alt && !ctrl; }
   friend constexpr bool operator==(Modifiers, Modifiers) = default;
 };
+
+// The context-menu key, or Shift+F10: both ask for the focused thing's context menu. F10 is a
+// system key, so the backend may report it held with Alt as well.
+constexpr bool IsContextMenuRequest(Key key, Modifiers modifiers) {
+  return (key == Key::ContextMenu && !modifiers.ctrl && !modifiers.alt) ||
+         (key == Key::F10 && modifiers.shift && !modifiers.ctrl);
+}
 
 // The characters of the control keys, as character events carry them.
 constexpr char32_t kBackspaceCharacter = U'\b';

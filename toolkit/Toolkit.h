@@ -9,6 +9,7 @@
 
 #include "platform/system.h"
 #include "toolkit/InputRouter.h"
+#include "toolkit/PopupMenu.h"
 #include "toolkit/ToolkitTypes.h"
 
 namespace morvane {
@@ -33,6 +34,7 @@ class Toolkit {
   virtual std::unique_ptr<ControlPeer> createPeer(Picture& picture) = 0;
   virtual std::unique_ptr<ControlPeer> createPeer(DrawnControl& control) = 0;
   virtual std::unique_ptr<TimerPeer> createPeer(Timer& timer) = 0;
+  virtual std::unique_ptr<MenuPeer> createPeer(PopupMenu& menu) = 0;
   // Shows the window modally and returns once it is unloaded or hidden; timers keep running.
   virtual void runModal(Window& window) = 0;
   virtual Size measureText(const Font& font, std::string_view text) = 0;

@@ -17,10 +17,13 @@ enum class Prop : std::uint8_t {
 };
 
 // What a control is to a screen reader.
-enum class AccessibleRole : std::uint8_t { StaticText, EditableText, PushButton, RadioButton, Graphic, Separator };
+enum class AccessibleRole : std::uint8_t {
+  StaticText, EditableText, PushButton, RadioButton, Graphic, Separator,
+  MenuButton,  // a button that opens a menu
+};
 
 enum class Cursor : std::uint8_t { Default, Hand };
-enum class Align : std::uint8_t { Left, Center };
+enum class Align : std::uint8_t { Left, Center, Right };
 
 enum class MouseButton : std::uint8_t { None = 0, Left = 1, Right = 2, Middle = 4 };
 

@@ -92,6 +92,14 @@ class Window : public InputEvents {
   void addKey(char32_t character, bool alt, std::function<void()> action, std::function<bool()> available = nullptr);
   const std::vector<Shortcut>& keys() const { return keys_; }
 
+  // The window's context menu, asked for from the keyboard (the context-menu key or Shift+F10)
+  // whichever of its controls has the focus.
+  void onContextMenu(std::function<void()> handler) { contextMenu_ = std::move(handler); }
+  bool hasContextMenu() const { return static_cast<bool>(contextMenu_); }
+  void contextMenuRequested() {
+    if (contextMenu_) contextMenu_();
+  }
+
   // Activation changes, after the system made them.
   void onActivationChanged(std::function<void(Activation)> handler) { activationChanged_ = std::move(handler); }
   void activationChanged(Activation activation);
@@ -133,6 +141,7 @@ class Window : public InputEvents {
   std::vector<Shortcut> keys_;
   FacePainter face_;
   std::function<void(Activation)> activationChanged_;
+  std::function<void()> contextMenu_;
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;
   Control* focused_ = nullptr;

@@ -1,19 +1,23 @@
-// Switching the computer off: what the countdown, "Run Now" and the command line end with.
+// Carrying out the schedule's action: what the countdown, "Run Now" and the command line end with.
 #pragma once
 
-#include <string>
+#include "platform/Action.h"
 
 namespace morvane {
 
 class Program;
 
-// The message that tells of a refused power-off, around the system's own words.
-std::string PowerOffRefusedMessage(const std::string& systemText);
+// Saves and asks the system for the action. Shut down, restart and log off then end the
+// process: true. Sleep, hibernate and lock leave the program running with the bar idle (the
+// countdown stopped, its alert closed and the system let go of before the request): true when
+// granted. If the system refuses, the countdown is stopped, its alert closed and the refusal
+// shown: false, and the caller carries on. On Windows a granted request that ends the session
+// does not come back; on the headless backend it returns once the end of the process has been
+// recorded.
+bool DoAction(Program& program, Action action);
 
-// Saves, asks the system to power off and ends the process: true. If the system refuses,
-// the countdown is stopped, its alert closed and the refusal shown: false, and the caller
-// carries on. On Windows a power-off that was granted does not come back; on the headless
-// backend it returns once the end of the process has been recorded.
-bool DoShutdown(Program& program);
+// Whether the system can do the action at all, as it says before any request; when it cannot,
+// the user is told so and the answer is false.
+bool ActionOffered(Program& program, Action action);
 
 }  // namespace morvane

@@ -33,8 +33,10 @@ class HeadlessControlPeer : public ControlPeer {
   // Draws the control at its place on its window's raster.
   virtual void draw(Raster& window) const = 0;
 
- private:
+ protected:
   HeadlessToolkit& toolkit_;
+
+ private:
   Control& control_;
 };
 
@@ -45,7 +47,9 @@ class LabelPeer : public HeadlessControlPeer {
   LabelPeer(HeadlessToolkit& toolkit, Label& label) : HeadlessControlPeer(toolkit, label), label_(label) {}
   void draw(Raster& window) const override {
     Rect b = label_.bounds();
-    window.text({b.x, b.y}, label_.text(), *label_.font(), label_.foreColor());
+    // A right-aligned label's text ends at its right edge; the others start at its left.
+    const int left = label_.align() == Align::Right ? b.x + b.w - toolkit_.measureText(*label_.font(), label_.text()).w : b.x;
+    window.text({left, b.y}, label_.text(), *label_.font(), label_.foreColor());
   }
 
  private:

@@ -95,10 +95,37 @@ std::unique_ptr<TimerPeer> HeadlessToolkit::createPeer(Timer& timer) {
   return std::make_unique<HeadlessTimerPeer>(clock_, timer);
 }
 
-Size HeadlessToolkit::measureText(const Font& font, std::string_view text) {
+// A menu is recorded as shown and answered from the script, as a user would answer it.
+class HeadlessMenuPeer : public MenuPeer {
+ public:
+  HeadlessMenuPeer(HeadlessToolkit& toolkit, PopupMenu& menu) : toolkit_(toolkit), menu_(menu) {}
+  std::optional<int> track(const Control& anchor) override {
+    toolkit_.menusShown_.push_back({menu_.items(), anchor.name()});
+    if (toolkit_.menuReplies_.empty()) return std::nullopt;
+    std::optional<int> reply = toolkit_.menuReplies_.front();
+    toolkit_.menuReplies_.pop_front();
+    return reply;
+  }
+
+ private:
+  HeadlessToolkit& toolkit_;
+  PopupMenu& menu_;
+};
+
+std::unique_ptr<MenuPeer> HeadlessToolkit::createPeer(PopupMenu& menu) {
+  return std::make_unique<HeadlessMenuPeer>(*this, menu);
+}
+
+namespace {
+
+Size TextSize(const Font& font, std::string_view text) {
   double scale = font.points / 8.25;
   return {static_cast<int>(6 * scale * static_cast<double>(text.size()) + 0.5), static_cast<int>(13 * scale + 0.5)};
 }
+
+}  // namespace
+
+Size HeadlessToolkit::measureText(const Font& font, std::string_view text) { return TextSize(font, text); }
 
 std::vector<std::string> HeadlessToolkit::visibleTexts(const Window& window) const {
   std::vector<std::string> texts;

@@ -167,8 +167,9 @@ void HeadlessSystem::cancelWake() {
   wake.reset();
 }
 
-SystemResult HeadlessSystem::powerOff() {
-  calls.push_back("PowerOff");
+SystemResult HeadlessSystem::perform(Action action) {
+  static constexpr const char* kNames[] = {"PowerOff", "Restart", "Sleep", "Hibernate", "LogOff", "Lock"};
+  calls.push_back(kNames[static_cast<int>(action)]);
   auto step = [](const std::optional<std::string>& refusal) {
     return refusal ? SystemResult::Refused(*refusal) : SystemResult{};
   };

@@ -52,7 +52,8 @@ class HeadlessSystem : public System {
   void keepAwake(bool on) override;
   bool wakeAt(Instant when) override;
   void cancelWake() override;
-  SystemResult powerOff() override;
+  SystemResult perform(Action action) override;
+  bool offers(Action action) override { return !notOffered.count(action); }
 
   // What the test sets.
   std::string commandLine_;
@@ -69,7 +70,8 @@ class HeadlessSystem : public System {
   std::string executableFolder_ = "C:\\Program Files\\Morvane";
   // A step of switching off told to refuse, with the text the system would give.
   std::optional<std::string> privilegeRefusal;
-  std::optional<std::string> shutdownRefusal;
+  std::optional<std::string> shutdownRefusal;  // the request's, whichever the action
+  std::set<Action> notOffered;                  // what the system says up front it cannot do
   std::set<std::string> readOnlyDirectories;  // writes below these fail
   std::map<std::string, std::string> files;   // path -> bytes
   std::map<std::string, std::int64_t> fileTimes;
@@ -86,7 +88,8 @@ class HeadlessSystem : public System {
   bool refuseWake = false;  // wakes cannot be armed (wake timers off in the power plan)
 
   // What the program did.
-  // Operating-system requests in order: "PowerOff", "EndProcess", "ShellExecute open ...",
+  // Operating-system requests in order: "PowerOff" (shut down), "Restart", "Sleep",
+  // "Hibernate", "LogOff", "Lock", "EndProcess", "ShellExecute open ...",
   // "KeepAwake on", "KeepAwake off", "WakeAt <seconds since 1970>", "CancelWake".
   std::vector<std::string> calls;
   std::vector<std::string> skippedSteps;  // the traces of steps skipped on error

@@ -31,6 +31,7 @@ class HeadlessToolkit : public Toolkit {
   std::unique_ptr<ControlPeer> createPeer(Picture& picture) override;
   std::unique_ptr<ControlPeer> createPeer(DrawnControl& control) override;
   std::unique_ptr<TimerPeer> createPeer(Timer& timer) override;
+  std::unique_ptr<MenuPeer> createPeer(PopupMenu& menu) override;
   void runModal(Window& window) override;
   // Text is measured as 6 pixels a character and 13 high, about the bar's 8 pt font.
   Size measureText(const Font& font, std::string_view text) override;
@@ -53,6 +54,15 @@ class HeadlessToolkit : public Toolkit {
   };
   const std::vector<ModalRecord>& modalsShown() const { return modalsShown_; }
   std::vector<std::string> visibleTexts(const Window& window) const;
+
+  // Popup menus: each one shown is recorded and takes the next answer from the script (the
+  // index picked, or nothing for a dismissal); with no answer left it is dismissed.
+  void onNextMenu(std::optional<int> pick) { menuReplies_.push_back(pick); }
+  struct MenuRecord {
+    std::vector<MenuItem> items;
+    std::string anchor;  // the control it opened under
+  };
+  const std::vector<MenuRecord>& menusShown() const { return menusShown_; }
 
   // The system's double-click settings, as the backend hands them to the toolkit.
   static constexpr int kDoubleClickMs = 500;
@@ -94,6 +104,7 @@ class HeadlessToolkit : public Toolkit {
  private:
   friend class HeadlessControlPeer;
   friend class HeadlessWindowPeer;
+  friend class HeadlessMenuPeer;
   Window* windowAt(Point screen) const;
   Point clientPoint(const Window& window, Point screen) const;
   void changeActivation(Window& window, Activation activation);
@@ -105,6 +116,8 @@ class HeadlessToolkit : public Toolkit {
   HeadlessSystem& system_;
   std::deque<ModalReply> modalReplies_;
   std::vector<ModalRecord> modalsShown_;
+  std::deque<std::optional<int>> menuReplies_;
+  std::vector<MenuRecord> menusShown_;
   std::vector<Window*> zOrder_;  // front first
   Window* activeWindow_ = nullptr;
   Window* focusWindow_ = nullptr;    // the window whose control (or itself) has the keyboard

@@ -55,6 +55,7 @@ LONG RoleNumber(AccessibleRole role) {
     case AccessibleRole::EditableText: return ROLE_SYSTEM_TEXT;
     case AccessibleRole::PushButton: return ROLE_SYSTEM_PUSHBUTTON;
     case AccessibleRole::RadioButton: return ROLE_SYSTEM_RADIOBUTTON;
+    case AccessibleRole::MenuButton: return ROLE_SYSTEM_BUTTONMENU;
     case AccessibleRole::Graphic: return ROLE_SYSTEM_GRAPHIC;
     case AccessibleRole::Separator: return ROLE_SYSTEM_SEPARATOR;
     case AccessibleRole::StaticText: break;
@@ -62,7 +63,17 @@ LONG RoleNumber(AccessibleRole role) {
   return ROLE_SYSTEM_STATICTEXT;
 }
 
-bool Pressable(AccessibleRole role) { return role == AccessibleRole::PushButton || role == AccessibleRole::RadioButton; }
+bool Pressable(AccessibleRole role) {
+  return role == AccessibleRole::PushButton || role == AccessibleRole::RadioButton || role == AccessibleRole::MenuButton;
+}
+
+const wchar_t* DefaultActionName(AccessibleRole role) {
+  switch (role) {
+    case AccessibleRole::PushButton: return L"Press";
+    case AccessibleRole::MenuButton: return L"Open";
+    default: return L"Check";
+  }
+}
 
 // What the toolkit would let input reach: not a control behind a modal dialog, hidden or disabled.
 bool Reachable(const Control& control) { return control.owner().toolkit().input().reachable(control); }
@@ -138,6 +149,7 @@ class ControlAccessible final : public IAccessible {
     if (!Reachable(*control)) bits |= STATE_SYSTEM_UNAVAILABLE;
     if (control->checked()) bits |= STATE_SYSTEM_CHECKED;
     if (control->accessibleRole() == AccessibleRole::StaticText) bits |= STATE_SYSTEM_READONLY;
+    if (control->accessibleRole() == AccessibleRole::MenuButton) bits |= STATE_SYSTEM_HASPOPUP;
     state->vt = VT_I4;
     state->lVal = bits;
     return S_OK;
@@ -154,7 +166,7 @@ class ControlAccessible final : public IAccessible {
     const Control* control = IsSelf(child) ? this->control() : nullptr;
     if (!control || !Pressable(control->accessibleRole())) return standard_->get_accDefaultAction(child, action);
     if (!action) return E_POINTER;
-    return ReturnText(control->accessibleRole() == AccessibleRole::PushButton ? L"Press" : L"Check", action);
+    return ReturnText(DefaultActionName(control->accessibleRole()), action);
   }
 
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {

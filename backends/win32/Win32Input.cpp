@@ -42,6 +42,8 @@ Key KeyOfVirtualKey(WPARAM vk) {
     case VK_OEM_2: return Key::Slash;
     case VK_OEM_PLUS: return Key::Plus;
     case VK_OEM_7: return Key::Quote;
+    case VK_F10: return Key::F10;
+    case VK_APPS: return Key::ContextMenu;
     default: return Key::Unknown;
   }
 }

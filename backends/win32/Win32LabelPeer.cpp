@@ -35,7 +35,9 @@ class Win32LabelPeer : public Win32PaintedPeer {
       const Size size = toolkit_.measureText(*control_.font(), text);
       const int width = control_.bounds().w;
       if (size.w <= width || text.find(' ') == std::string::npos) {
-        const int left = control_.align() == Align::Center ? (width - size.w) / 2 : 0;
+        const int left = control_.align() == Align::Center  ? (width - size.w) / 2
+                         : control_.align() == Align::Right ? width - size.w
+                                                            : 0;
         units.text({left, 0}, text, *control_.font(), control_.foreColor());
         return;
       }
@@ -43,7 +45,9 @@ class Win32LabelPeer : public Win32PaintedPeer {
     HGDIOBJ old = SelectObject(dc, fontHandle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorRef(control_.foreColor()));
-    UINT format = DT_NOPREFIX | DT_WORDBREAK | (control_.align() == Align::Center ? DT_CENTER : DT_LEFT);
+    UINT format = DT_NOPREFIX | DT_WORDBREAK;
+    if (control_.align() == Align::Center) format |= DT_CENTER;
+    if (control_.align() == Align::Right) format |= DT_RIGHT;
     const std::wstring wide = Widen(text);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &client, format);
     SelectObject(dc, old);

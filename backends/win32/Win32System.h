@@ -46,7 +46,9 @@ class Win32System : public System {
   bool wakeAt(Instant when) override;
   void cancelWake() override;
 
-  SystemResult powerOff() override;  // Win32PowerOff.cpp
+  // Win32PowerOff.cpp
+  SystemResult perform(Action action) override;
+  bool offers(Action action) override;
 
  private:
   Win32TimeZone timeZone_;

@@ -34,6 +34,7 @@ class Win32Toolkit : public Toolkit {
   std::unique_ptr<ControlPeer> createPeer(Picture& picture) override;
   std::unique_ptr<ControlPeer> createPeer(DrawnControl& control) override;
   std::unique_ptr<TimerPeer> createPeer(Timer& timer) override;
+  std::unique_ptr<MenuPeer> createPeer(PopupMenu& menu) override;  // Win32MenuPeer.cpp
   void runModal(Window& window) override;
   Size measureText(const Font& font, std::string_view text) override;
   void run() override;

@@ -1,5 +1,6 @@
 """What a screen reader sees, asked through oleacc from another process (accprobe.exe): the bar's
-push buttons, named fields and the "after"/"at" radio buttons with the mode checked; their default
+push buttons, named fields, the action word as a button with a menu and the "after"/"at" radio
+buttons with the mode checked; their default
 actions (checking "at", pressing Start and Stop); the name and state changes announced meanwhile;
 and the alert's number announced as it falls, with its Stop pressed through the reader (that a
 stopped countdown asks for no power-off when its moment passes is test_alert.py's)."""
@@ -8,7 +9,7 @@ import time
 
 from harness import ProbeError, built, end, fake_clock, spawn
 
-PUSH_BUTTON, RADIO_BUTTON, TEXT, STATIC_TEXT = 43, 45, 42, 41
+PUSH_BUTTON, RADIO_BUTTON, TEXT, STATIC_TEXT, BUTTON_MENU = 43, 45, 42, 41, 57
 UNAVAILABLE, CHECKED, INVISIBLE = 0x1, 0x10, 0x8000
 
 
@@ -50,12 +51,12 @@ def test_the_bar_through_a_screen_reader(morvane):
         "Quillon": (PUSH_BUTTON, True), "Quit": (PUSH_BUTTON, True),
         "hours": (TEXT, True), "minutes": (TEXT, True), "hour": (TEXT, False), "minute": (TEXT, False),
         "year": (TEXT, False), "month": (TEXT, False), "day": (TEXT, False),
-        "after": (RADIO_BUTTON, True), "at": (RADIO_BUTTON, True),
+        "after": (RADIO_BUTTON, True), "at": (RADIO_BUTTON, True), "Action: Shutdown": (BUTTON_MENU, True),
         "Shutdown after / at  ___ : ___  ( HH:mm )": (STATIC_TEXT, True),
     }
     assert {name: (seen[name]["role"], not seen[name]["state"] & INVISIBLE) for name in expected if name in seen} == expected
     assert (seen["hours"]["value"], seen["minutes"]["value"]) == ("1", "0")
-    assert [seen[n]["action"] for n in ("Start", "after", "at")] == ["Press", "Check", "Check"]
+    assert [seen[n]["action"] for n in ("Start", "after", "at", "Action: Shutdown")] == ["Press", "Check", "Check", "Open"]
     assert (seen["after"]["state"] & CHECKED, seen["at"]["state"] & CHECKED) == (CHECKED, 0)
 
     # Checking "at" is choosing the at mode.

@@ -63,7 +63,7 @@ def test_the_alert_counts_the_last_seconds_and_its_stop_cancels(morvane):
     morvane.wait("the bar's Start back", lambda: probe.one(cls="Morvane.xpcmdbutton", text="Start"), 5)
     assert probe.alert() is None
     assert probe.one(cls="Morvane.xpcmdbutton", text="Quit")["enabled"]
-    labels = [w["text"] for w in probe.find(cls="Morvane.Label", visible=True) if w["text"].startswith("Shutdown")]
+    labels = [w["text"] for w in probe.find(cls="Morvane.Label", visible=True) if w["text"].startswith("Shutdown ")]
     assert labels == ["Shutdown after / at  ___ : ___    ___ - ___ - _____"], "the schedule line, not the countdown line"
     assert len(probe.find(cls="Edit", visible=True)) == 5, "the at mode's fields"
 

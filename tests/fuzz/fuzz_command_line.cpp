@@ -1,4 +1,5 @@
-// Any command text, in three locales: quotes, lower-casing, the form it is taken for, and the date conversion.
+// Any command text, in three locales: quotes, lower-casing, the action word, the form it is taken for,
+// and the date conversion.
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "app/CommandLine.h"
+#include "schedule/ActionText.h"
 #include "platform/DateConversion.h"
 #include "platform/FieldReading.h"
 
@@ -69,42 +71,64 @@ void CheckMoment(LocalTime moment, const LocaleFormats& formats, std::string_vie
   Check(morvane::ConvertDateTime(again, kNow, formats) == moment, "written-back moment converts differently", text);
 }
 
-void CheckForm(std::string_view raw, std::string_view lowered, const LocaleFormats& formats) {
-  const CommandLineForm form = morvane::ParseCommandLine(
-      lowered, [&formats](std::string_view text) { return morvane::ConvertDateTime(text, kNow, formats); });
-  const std::optional<LocalTime> converted = morvane::ConvertDateTime(raw, kNow, formats);
-  Check(converted == morvane::ConvertDateTime(lowered, kNow, formats), "conversion depends on letter case", raw);
-  if (converted) CheckMoment(*converted, formats, raw);
-
-  const bool clock = lowered.size() >= 5 && IsDigit(lowered[0]) && IsDigit(lowered[1]) && lowered[2] == ':' &&
-                     IsDigit(lowered[3]) && IsDigit(lowered[4]);
-  Kind expected = Kind::Invalid;
-  if (lowered.empty()) {
-    expected = Kind::Empty;
-  } else if (lowered == "shutdown") {
-    expected = Kind::Shutdown;
-  } else if (clock && lowered.size() == 5) {
-    expected = Kind::After;
-  } else if (clock && lowered.size() == 8 && lowered.substr(5) == ":00") {
-    expected = Kind::AtToday;
-  } else if (converted) {
-    expected = Kind::AtDateTime;
+// The schedule a text stands for, found from the forms' shapes and the conversion alone.
+void CheckSchedule(const CommandLineForm& form, std::string_view text, morvane::Action action,
+                   const LocaleFormats& formats, std::string_view raw) {
+  const bool clock = text.size() >= 5 && IsDigit(text[0]) && IsDigit(text[1]) && text[2] == ':' && IsDigit(text[3]) &&
+                     IsDigit(text[4]);
+  const std::optional<LocalTime> converted =
+      text.size() <= morvane::kMaxDateTextLength ? morvane::ConvertDateTime(text, kNow, formats) : std::nullopt;
+  if (clock && (text.size() == 5 || (text.size() == 8 && text.substr(5) == ":00"))) {
+    Check(form.kind == Kind::Schedule && form.schedule.action == action, "wrong form", raw);
+    Check(form.schedule.mode == (text.size() == 5 ? morvane::ScheduleMode::After : morvane::ScheduleMode::At),
+          "wrong mode", raw);
+    Check(!form.schedule.date, "a date for a clock form", raw);
+    Check(form.schedule.hours == (text[0] - '0') * 10 + (text[1] - '0') &&
+              form.schedule.minutes == (text[3] - '0') * 10 + (text[4] - '0'),
+          "fields not as typed", raw);
+    return;
   }
-  Check(form.kind == expected, "wrong form", raw);
-
-  if (form.kind == Kind::After || form.kind == Kind::AtToday) {
-    Check(form.first == lowered.substr(0, 2) && form.second == lowered.substr(3, 2), "fields not as typed", raw);
-  } else {
-    Check(form.first.empty() && form.second.empty(), "fields written for a form without them", raw);
-  }
-  if (form.kind == Kind::AtDateTime) {
-    const LocalTime at = local_days{year{form.year} / month{static_cast<unsigned>(form.month)} /
-                                    day{static_cast<unsigned>(form.day)}} +
-                         hours{form.hour} + minutes{form.minute};
-    Check(form.hour >= 0 && form.hour <= 23 && form.minute >= 0 && form.minute <= 59, "time parts out of range",
-          raw);
+  if (!text.empty() && converted) {
+    CheckMoment(*converted, formats, raw);
+    Check(form.kind == Kind::Schedule && form.schedule.action == action && form.schedule.date, "wrong form", raw);
+    const LocalTime at = local_days{*form.schedule.date} + hours{form.schedule.hours} + minutes{form.schedule.minutes};
+    Check(form.schedule.hours >= 0 && form.schedule.hours <= 23 && form.schedule.minutes >= 0 &&
+              form.schedule.minutes <= 59,
+          "time parts out of range", raw);
     Check(at == floor<minutes>(*converted), "date form differs from the conversion", raw);
+    return;
   }
+  Check(form.kind == Kind::Invalid, "wrong form", raw);
+}
+
+void CheckForm(std::string_view raw, const LocaleFormats& formats) {
+  const CommandLineForm form = morvane::ParseCommandLine(
+      raw, [&formats](std::string_view text) { return morvane::ConvertDateTime(text, kNow, formats); });
+  const std::string lowered = morvane::LowerCase(morvane::Unquoted(raw));
+  const std::optional<LocalTime> converted = morvane::ConvertDateTime(raw, kNow, formats);
+  Check(converted == morvane::ConvertDateTime(morvane::LowerCase(raw), kNow, formats), "conversion depends on letter case",
+        raw);
+  if (lowered.empty()) {
+    Check(form.kind == Kind::Empty, "wrong form", raw);
+    return;
+  }
+  if (std::optional<morvane::Action> action = morvane::ActionOfWord(lowered)) {
+    Check(form.kind == Kind::ActNow && form.action == *action, "wrong form", raw);
+    return;
+  }
+  const std::size_t space = lowered.find(' ');
+  const std::optional<morvane::Action> word =
+      space == std::string::npos ? std::nullopt : morvane::ActionOfWord(std::string_view(lowered).substr(0, space));
+  if (!word) {
+    CheckSchedule(form, lowered, morvane::Action::ShutDown, formats, raw);
+    return;
+  }
+  const std::string_view rest = morvane::Unquoted(std::string_view(lowered).substr(space + 1));
+  if (rest.empty()) {
+    Check(form.kind == Kind::Invalid, "wrong form", raw);
+    return;
+  }
+  CheckSchedule(form, rest, *word, formats, raw);
 }
 
 }  // namespace
@@ -126,9 +150,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool quoted = raw.size() >= 2 && raw.front() == '"' && raw.back() == '"';
   Check(unquoted == (quoted ? raw.substr(1, raw.size() - 2) : raw), "quotes taken off wrongly", raw);
 
-  for (const LocaleFormats& formats : kLocales) {
-    CheckForm(raw, lowered, formats);
-    if (quoted) CheckForm(unquoted, morvane::LowerCase(unquoted), formats);
-  }
+  for (const LocaleFormats& formats : kLocales) CheckForm(raw, formats);
   return 0;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "settings/SettingsFile.h"
+#include "schedule/ActionText.h"
 #include "settings/SettingsText.h"
 
 // The fuzzer's -max_len (tests/fuzz/CMakeLists.txt) is the loader's read limit: every file
@@ -29,7 +30,7 @@ void Check(bool ok, const char* what, std::string_view bytes) {
 
 bool Same(const SettingsValues& a, const SettingsValues& b) {
   return a.atHour == b.atHour && a.atMinute == b.atMinute && a.afterHours == b.afterHours && a.afterMinutes == b.afterMinutes &&
-         a.afterWordColor == b.afterWordColor && a.atWordColor == b.atWordColor;
+         a.afterWordColor == b.afterWordColor && a.atWordColor == b.atWordColor && a.action == b.action;
 }
 
 // The lines a text-stream reader sees, found a different way from the reader itself: every line
@@ -93,6 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       *colours[i - 4] = *c;
     }
   }
+  if (lines.size() >= 7) expected.action = morvane::ActionOfWord(lines[6]).value_or(morvane::Action::ShutDown);
   Check(Same(read, expected), "lines read differently", bytes);
   for (const std::string* t : {&read.atHour, &read.atMinute, &read.afterHours, &read.afterMinutes}) {
     Check(!HasLineBreak(*t), "a line break inside a read field", bytes);
@@ -107,23 +109,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check((read.afterWordColor == 0) == (read.atWordColor == 0) || selected.atWordColor == read.atWordColor,
         "a pair selecting one mode changed", bytes);
 
-  // What the program writes is six CR LF lines that read back to the very same values,
-  // whatever they are read over.
+  // What the program writes is six CR LF lines (seven for an action other than shut down) that
+  // read back to the very same values, whatever they are read over.
   const std::string written = morvane::FormatSettings(read);
+  const std::size_t lineCount = read.action == morvane::Action::ShutDown ? 6 : 7;
   std::size_t crlf = 0;
   for (std::size_t i = 0; i + 1 < written.size(); ++i) crlf += written[i] == '\r' && written[i + 1] == '\n';
-  Check(crlf == 6 && written.size() >= 12 && written.compare(written.size() - 2, 2, "\r\n") == 0 &&
-            Lines(written).size() == 6,
-        "written file is not six CR LF lines", bytes);
-  SettingsValues back{"x", "x", "x", "x", 1, 1};
+  Check(crlf == lineCount && written.size() >= 12 && written.compare(written.size() - 2, 2, "\r\n") == 0 &&
+            Lines(written).size() == lineCount,
+        "written file is not six CR LF lines, or seven with an action", bytes);
+  SettingsValues back{"x", "x", "x", "x", 1, 1, morvane::Action::Lock};
   morvane::ApplySettingsText(written, back);
   Check(Same(back, read), "written values read back differently", bytes);
   Check(morvane::FormatSettings(back) == written, "writing is not stable", bytes);
 
-  // Fields holding line breaks (pasted) must still give six lines.
+  // Fields holding line breaks (pasted) must still give as many lines.
   SettingsValues pasted = read;
   pasted.atHour = std::string(bytes.substr(0, 32));
   pasted.afterMinutes = std::string(bytes.substr(bytes.size() / 2, 32));
-  Check(Lines(morvane::FormatSettings(pasted)).size() == 6, "pasted line breaks shift the lines", bytes);
+  Check(Lines(morvane::FormatSettings(pasted)).size() == lineCount, "pasted line breaks shift the lines", bytes);
   return 0;
 }

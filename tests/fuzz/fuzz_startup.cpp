@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <optional>
 #include <string_view>
 
 #include "app/CommandLine.h"
@@ -29,8 +30,12 @@ void Check(bool ok, const char* what, std::string_view command) {
   std::abort();
 }
 
-long PowerOffs(const HeadlessSystem& system) {
-  return std::count(system.calls.begin(), system.calls.end(), "PowerOff");
+// The requests that carry out an action, whichever it is.
+long Requests(const HeadlessSystem& system) {
+  return std::count_if(system.calls.begin(), system.calls.end(), [](const std::string& call) {
+    return call == "PowerOff" || call == "Restart" || call == "Sleep" || call == "Hibernate" || call == "LogOff" ||
+           call == "Lock";
+  });
 }
 
 // Nothing is asked of the system once the process has ended.
@@ -39,7 +44,7 @@ bool EndsTheCalls(const HeadlessSystem& system) {
   return end == system.calls.end() || end + 1 == system.calls.end();
 }
 
-bool SixCrLfLines(const std::string& file) {
+bool SixOrSevenCrLfLines(const std::string& file) {
   int lines = 0;
   for (std::size_t i = 0; i < file.size(); ++i) {
     if (file[i] == '\n') return false;
@@ -49,7 +54,7 @@ bool SixCrLfLines(const std::string& file) {
       ++i;
     }
   }
-  return lines == 6 && file.size() >= 2 && file.substr(file.size() - 2) == "\r\n";
+  return (lines == 6 || lines == 7) && file.size() >= 2 && file.substr(file.size() - 2) == "\r\n";
 }
 
 }  // namespace
@@ -68,25 +73,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   {
     morvane::Program program(platform);
     morvane::StartUp(program);
-    const bool shutdownWord = morvane::LowerCase(morvane::Unquoted(command)) == "shutdown";
-    Check(PowerOffs(system) == (shutdownWord ? 1 : 0), "power-off requests right after start", command);
+    const bool actionWord =
+        morvane::ParseCommandLine(command, [](std::string_view) -> std::optional<morvane::LocalTime> { return {}; }).kind ==
+        morvane::CommandLineForm::Kind::ActNow;
+    Check(Requests(system) == (actionWord ? 1 : 0), "action requests right after start", command);
     // The splash opens the bar after a second; a countdown may be running by now.
     platform.tk().advance(1'500);
-    Check(PowerOffs(system) <= 1, "more than one power-off request", command);
+    Check(Requests(system) <= 1, "more than one action request", command);
 
     morvane::MainBar* bar = program.existingMainBar();
     if (!system.ended && bar && bar->countdownRunning()) {
       platform.clock.setInstant(bar->moment());
       platform.tk().advance(1'000);
-      Check(system.ended && PowerOffs(system) == 1, "a passed moment did not power off once", command);
+      const bool ends = morvane::EndsTheProgram(bar->action());
+      Check(Requests(system) == 1 && system.ended == ends, "a passed moment did not act once", command);
     }
     platform.tk().advance(60'000);
-    Check(PowerOffs(system) <= 1, "more than one power-off request", command);
+    Check(Requests(system) <= 1, "more than one action request", command);
     Check(EndsTheCalls(system), "system calls after the end of the process", command);
   }
   auto file = system.files.find(kSettingsFile);
   if (file != system.files.end() && file->second != before) {
-    Check(SixCrLfLines(file->second), "the saved settings are not six CR LF lines", command);
+    Check(SixOrSevenCrLfLines(file->second), "the saved settings are not six or seven CR LF lines", command);
   }
   return 0;
 }

@@ -35,13 +35,15 @@ TEST_F(BarModes, LoadsCentredAtTheTopShowingAnHourFromNowOrNineTonight) {
   EXPECT_EQ(f.screenWidth(), 1024);
   EXPECT_TRUE(f.topmost());
   using Row = std::vector<std::pair<int, std::string>>;
-  EXPECT_EQ(MiddleRow(tk(), f), (Row{{8, "Shutdown after / at  ___ : ___  ( HH:mm )"},
+  EXPECT_EQ(MiddleRow(tk(), f), (Row{{8, "Shutdown"},  // the action word, over the line's own
+                                     {8, "Shutdown after / at  ___ : ___  ( HH:mm )"},
                                      {59, "after"},
                                      {91, "at"},
                                      {106, "1"},
                                      {133, "0"}}));
   tk().click(f.atWord);
-  EXPECT_EQ(MiddleRow(tk(), f), (Row{{8, "Shutdown after / at  ___ : ___    ___ - ___ - _____"},
+  EXPECT_EQ(MiddleRow(tk(), f), (Row{{8, "Shutdown"},
+                                     {8, "Shutdown after / at  ___ : ___    ___ - ___ - _____"},
                                      {59, "after"},
                                      {91, "at"},
                                      {106, "21"},

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "schedule/ActionText.h"
 #include "platform/DateConversion.h"
 #include "platform/AutomationDate.h"
 
@@ -28,28 +29,63 @@ DateTimeConversion Portable(const LocaleFormats& formats) {
   return [&formats](std::string_view text) { return ConvertDateTime(text, kNow, formats); };
 }
 
-TEST(CommandLine, FormsInOrder) {
-  const struct { const char* text; Kind kind; const char *first, *second; } rows[] = {
-      {"", Kind::Empty, "", ""},           {"SHUTDOWN", Kind::Shutdown, "", ""},
-      {"ShutDown", Kind::Shutdown, "", ""}, {"shutdown now", Kind::Invalid, "", ""},
-      {" shutdown", Kind::Invalid, "", ""}, {"01:30", Kind::After, "01", "30"},
-      {"99:99", Kind::After, "99", "99"},   {"21:30:00", Kind::AtToday, "21", "30"},
-      {"99:99:00", Kind::AtToday, "99", "99"}, {"12:3x", Kind::Invalid, "", ""},
-      {"12:3x:00", Kind::Invalid, "", ""},  {"21:30:15", Kind::AtDateTime, "", ""},
-      {"1:30", Kind::AtDateTime, "", ""},   {"01:30 ", Kind::AtDateTime, "", ""},
-  };
-  for (const auto& r : rows) {
-    CommandLineForm form = ParseCommandLine(LowerCase(r.text), Portable(kUs));
-    EXPECT_EQ(form.kind, r.kind) << r.text;
-    EXPECT_EQ(form.first + "|" + form.second, std::string(r.first) + "|" + r.second) << r.text;
+// The form in a few words: "empty", "invalid", "now <action>", "<action> after h:m",
+// "<action> at h:m" (today) or "<action> at y-m-d h:m".
+std::string Described(const CommandLineForm& form) {
+  switch (form.kind) {
+    case Kind::Empty: return "empty";
+    case Kind::Invalid: return "invalid";
+    case Kind::ActNow: return std::string("now ") + ActionWord(form.action);
+    case Kind::Schedule: break;
   }
-  CommandLineForm form = ParseCommandLine("21:30:15", Portable(kUs));  // a time alone falls on today
-  EXPECT_EQ((std::array{form.year, form.month, form.day, form.hour, form.minute}),
-            (std::array{2026, 5, 14, 21, 30}));
-  form = ParseCommandLine("24.12.2026 21:05", Portable(kGerman));
-  EXPECT_EQ((std::array{form.year, form.month, form.day, form.hour, form.minute}),
-            (std::array{2026, 12, 24, 21, 5}));
-  EXPECT_EQ(ParseCommandLine("24.12.2026 21:05", Portable(kUs)).kind, Kind::Invalid);
+  const Schedule& s = form.schedule;
+  std::string text = std::string(ActionWord(s.action)) + (s.mode == ScheduleMode::After ? " after " : " at ");
+  if (s.date) {
+    text += std::to_string(static_cast<int>(s.date->year())) + "-" +
+            std::to_string(static_cast<unsigned>(s.date->month())) + "-" +
+            std::to_string(static_cast<unsigned>(s.date->day())) + " ";
+  }
+  return text + std::to_string(s.hours) + ":" + std::to_string(s.minutes);
+}
+
+// The whole text as handed over: quotes and capitals are the parser's to deal with. An action
+// word alone is done at once; before a schedule form, one space between, it is that schedule's.
+TEST(CommandLine, FormsInOrder) {
+  const struct { const char* text; const char* form; } rows[] = {
+      {"", "empty"},                           {"\"\"", "empty"},
+      {"SHUTDOWN", "now shutdown"},            {"ShutDown", "now shutdown"},
+      {"\"shutdown\"", "now shutdown"},       {"Restart", "now restart"},
+      {"sleep", "now sleep"},                  {"HIBERNATE", "now hibernate"},
+      {"logoff", "now logoff"},                {"lock", "now lock"},
+      {"shutdown now", "invalid"},             {" shutdown", "invalid"},
+      {"log off", "invalid"},                  {"restart ", "invalid"},
+      {"restart  01:30", "restart at 2026-5-14 1:30"},  // the rest is read as a whole line would be
+      {"01:30", "shutdown after 1:30"},
+      {"shutdown 01:30", "shutdown after 1:30"}, {"Restart 01:30", "restart after 1:30"},
+      {"\"restart 01:30\"", "restart after 1:30"}, {"99:99", "shutdown after 99:99"},
+      {"21:30:00", "shutdown at 21:30"},       {"sleep 23:00:00", "sleep at 23:0"},
+      {"99:99:00", "shutdown at 99:99"},       {"12:3x", "invalid"},
+      {"lock 12:3x", "invalid"},               {"12:3x:00", "invalid"},
+      {"\"01:30x", "invalid"},                 {"21:30:15", "shutdown at 2026-5-14 21:30"},
+      {"1:30", "shutdown at 2026-5-14 1:30"},   {"01:30 ", "shutdown at 2026-5-14 1:30"},
+      {"hibernate 2026-12-24 18:00", "hibernate at 2026-12-24 18:0"},
+      {"hibernate \"2026-12-24 18:00\"", "hibernate at 2026-12-24 18:0"},
+      {"logoff \"2026-12-24", "invalid"},
+  };
+  for (const auto& r : rows) EXPECT_EQ(Described(ParseCommandLine(r.text, Portable(kUs))), r.form) << r.text;
+  EXPECT_EQ(Described(ParseCommandLine("24.12.2026 21:05", Portable(kGerman))), "shutdown at 2026-12-24 21:5");
+  EXPECT_EQ(Described(ParseCommandLine("24.12.2026 21:05", Portable(kUs))), "invalid");
+}
+
+// A schedule's fields: the hh:mm forms keep two digits each, a date's reading is numbers.
+TEST(CommandLine, ScheduleFieldTexts) {
+  const std::vector<FieldText> after = FieldTexts(ParseCommandLine("01:30", Portable(kUs)).schedule);
+  EXPECT_EQ(after, (std::vector<FieldText>{{Field::AfterHours, "01"}, {Field::AfterMinutes, "30"}}));
+  const std::vector<FieldText> today = FieldTexts(ParseCommandLine("09:05:00", Portable(kUs)).schedule);
+  EXPECT_EQ(today, (std::vector<FieldText>{{Field::AtHour, "09"}, {Field::AtMinute, "05"}}));
+  const std::vector<FieldText> date = FieldTexts(ParseCommandLine("2026-01-02 03:04", Portable(kUs)).schedule);
+  EXPECT_EQ(date, (std::vector<FieldText>{{Field::AtHour, "3"}, {Field::AtMinute, "4"}, {Field::AtYear, "2026"},
+                                          {Field::AtMonth, "1"}, {Field::AtDay, "2"}}));
 }
 
 // The date form takes whatever the platform's conversion reads, with the seconds dropped;
@@ -62,21 +98,20 @@ TEST(CommandLine, DateFormIsThePlatformsConversion) {
     return std::nullopt;
   };
   const std::string longest = "dec 24 2080" + std::string(53, ' ');
-  const struct { std::string text; Kind kind; bool asks; } rows[] = {
-      {"dec 24 2080 6pm", Kind::AtDateTime, true}, {longest, Kind::AtDateTime, true},
-      {longest + " ", Kind::Invalid, false},       {"01:30", Kind::After, false},
-      {"21:30:00", Kind::AtToday, false},          {"shutdown", Kind::Shutdown, false},
-      {"12/24/2080 18:00", Kind::Invalid, true},
+  const struct { std::string text; const char* form; std::optional<std::string> asks; } rows[] = {
+      {"Dec 24 2080 6pm", "shutdown at 2080-12-24 18:0", "dec 24 2080 6pm"},
+      {longest, "shutdown at 2080-12-24 18:0", longest},
+      {longest + " ", "invalid", {}},
+      {"restart " + longest, "restart at 2080-12-24 18:0", longest},
+      {"01:30", "shutdown after 1:30", {}},
+      {"21:30:00", "shutdown at 21:30", {}},
+      {"shutdown", "now shutdown", {}},
+      {"12/24/2080 18:00", "invalid", "12/24/2080 18:00"},
   };
   for (const auto& r : rows) {
     asked.clear();
-    CommandLineForm form = ParseCommandLine(r.text, platform);
-    EXPECT_EQ(form.kind, r.kind) << r.text;
-    EXPECT_EQ(asked, r.asks ? std::vector<std::string>{r.text} : std::vector<std::string>{}) << r.text;
-    if (form.kind == Kind::AtDateTime) {
-      EXPECT_EQ((std::array{form.year, form.month, form.day, form.hour, form.minute}),
-                (std::array{2080, 12, 24, 18, 0}));
-    }
+    EXPECT_EQ(Described(ParseCommandLine(r.text, platform)), r.form) << r.text;
+    EXPECT_EQ(asked, r.asks ? std::vector<std::string>{*r.asks} : std::vector<std::string>{}) << r.text;
   }
 }
 

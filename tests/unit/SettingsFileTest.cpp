@@ -56,6 +56,29 @@ TEST(SettingsText, ReadingLineByLine) {
   }
 }
 
+// An action other than shut down is a seventh line with its word; six lines, or a seventh that
+// is no action's word, read as shut down and write six lines again.
+TEST(SettingsText, TheActionOnASeventhLine) {
+  const std::string six = "22\r\n15\r\n3\r\n45\r\n 0 \r\n 8421504 \r\n";
+  const struct { std::string bytes; Action action; std::string written; } rows[] = {
+      {six, Action::ShutDown, six},
+      {six + "restart\r\n", Action::Restart, six + "restart\r\n"},
+      {six + "logoff", Action::LogOff, six + "logoff\r\n"},
+      {six + "hibernate\r\n", Action::Hibernate, six + "hibernate\r\n"},
+      {six + "shutdown\r\n", Action::ShutDown, six},
+      {six + "reboot\r\n", Action::ShutDown, six},
+      {six + "Sleep\r\n", Action::ShutDown, six},
+      {six + "\r\nlock\r\n", Action::ShutDown, six},
+  };
+  for (const auto& r : rows) {
+    SettingsValues got;
+    got.action = Action::Lock;  // what the file does not say is shut down, not what was there
+    ApplySettingsText(r.bytes, got);
+    EXPECT_EQ(got.action, r.action) << r.bytes;
+    EXPECT_EQ(FormatSettings(got), r.written) << r.bytes;
+  }
+}
+
 struct SettingsFile : testing::Test {
   VirtualClock clock{local_days{year{2026} / 5 / 14}};
   HeadlessSystem system{clock};

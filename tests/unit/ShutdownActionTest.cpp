@@ -34,7 +34,7 @@ TEST(ShutdownAction, TheRequestIsAlwaysMadeAndARefusalSaysWhy) {
     system.privilegeRefusal = r.privilegeRefusal;
     system.shutdownRefusal = r.shutdownRefusal;
 
-    const SystemResult result = RequestPowerOff(system);
+    const SystemResult result = RequestAction(system, Action::ShutDown);
     SCOPED_TRACE(r.privilegeRefusal.value_or("-") + " / " + r.shutdownRefusal.value_or("-"));
     const std::vector<std::string> calls = r.refusal ? Calls{"PowerOff"} : Calls{"PowerOff", "EndProcess"};
     EXPECT_EQ(system.calls, calls);

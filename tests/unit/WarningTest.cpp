@@ -96,7 +96,7 @@ TEST_P(Warning, IsGivenWholeOrTheCountdownStopsAndSaysSo) {
   EXPECT_EQ(platform->tk().modalsShown().size(), c.told ? 1u : 0u);
   if (c.told) {
     EXPECT_EQ(platform->tk().modalsShown()[0].visibleTexts.at(0),
-              SleptThroughMessage(toldAt, sys().localeFormats()));
+              SleptThroughMessage(toldAt, sys().localeFormats(), Action::ShutDown));
     EXPECT_FALSE(program->mainBar().countdownRunning());
     EXPECT_FALSE(sys().keptAwake);
   }

@@ -1,8 +1,11 @@
 // The bar's controls, its loading, and how its state shows: the schedule mode and the countdown.
 #include "ui/bar/MainBar.h"
 
+#include <algorithm>
 #include <chrono>
 
+#include "schedule/ActionText.h"
+#include "toolkit/PopupMenu.h"
 #include "ui/Program.h"
 #include "ui/bar/BarFace.h"
 #include "ui/bar/BarSettings.h"
@@ -14,6 +17,7 @@ namespace morvane {
 namespace {
 
 constexpr Rect kButtonPlaces[5] = {{0, 0, 51, 18}, {50, 0, 51, 18}, {100, 0, 51, 18}, {150, 0, 55, 18}, {204, 0, 51, 18}};
+constexpr Rect kScheduleLinePlace{8, 22, 239, 13};
 
 }  // namespace
 
@@ -31,10 +35,11 @@ MainBar::MainBar(Program& program)
       atMinute(*this, "atMinute", {133, 21, 18, 13}),
       afterHours(*this, "afterHours", {106, 21, 18, 13}),
       afterMinutes(*this, "afterMinutes", {133, 21, 18, 13}),
+      actionWord(*this, "actionWord", kScheduleLinePlace),
       afterWord(*this, "afterWord", {59, 22, 21, 13}),
       atWord(*this, "atWord", {91, 22, 9, 13}),
       countdownLine(*this, "countdownLine", {8, 22, 239, 13}),
-      scheduleLine(*this, "scheduleLine", {8, 22, 239, 13}),
+      scheduleLine(*this, "scheduleLine", kScheduleLinePlace),
       foldedLine(*this, "foldedLine", {0, 0, 255, 1}),
       countdownTimer(*this, 1000, false),
       blinkTimer(*this, 1000, true),
@@ -69,11 +74,12 @@ MainBar::MainBar(Program& program)
   }
 
   struct FieldInit { TextField& field; int maxLength; const char* text; bool visible; bool tooltip; const char* spoken; };
+  constexpr int kTime = kTimeFieldLength;
   for (FieldInit f : {FieldInit{atYear, 4, "", false, true, "year"}, FieldInit{atMonth, 2, "", false, true, "month"},
-                      FieldInit{atDay, 2, "", false, true, "day"}, FieldInit{atHour, 2, "21", false, true, "hour"},
-                      FieldInit{atMinute, 2, "0", false, true, "minute"},
-                      FieldInit{afterHours, 2, "1", true, false, "hours"},
-                      FieldInit{afterMinutes, 2, "0", true, false, "minutes"}}) {
+                      FieldInit{atDay, 2, "", false, true, "day"}, FieldInit{atHour, kTime, "21", false, true, "hour"},
+                      FieldInit{atMinute, kTime, "0", false, true, "minute"},
+                      FieldInit{afterHours, kTime, "1", true, false, "hours"},
+                      FieldInit{afterMinutes, kTime, "0", true, false, "minutes"}}) {
     f.field.setAccessibleName(f.spoken);
     f.field.setMaxLength(f.maxLength);
     f.field.setText(f.text);
@@ -82,6 +88,19 @@ MainBar::MainBar(Program& program)
     f.field.setBackColor(kBarBackground);
     if (f.tooltip) f.field.setTooltip(kFieldTooltip);
   }
+  // The action word lies over the schedule line's first word and ends where "Shutdown" ends
+  // there, wide enough for the longest name, so that it hides that word whichever it shows.
+  // To a screen reader it is a button with a menu.
+  const Font& lineFont = *scheduleLine.font();
+  const int wordEnd = kScheduleLinePlace.x + program.toolkit().measureText(lineFont, ActionName(Action::ShutDown)).w;
+  int wordWidth = 0;
+  for (Action a : kActions) wordWidth = std::max(wordWidth, program.toolkit().measureText(lineFont, ActionName(a)).w);
+  actionWord.setBounds({wordEnd - wordWidth, kScheduleLinePlace.y, wordWidth, kScheduleLinePlace.h});
+  actionWord.setAlign(Align::Right);
+  actionWord.setAccessibleRole(AccessibleRole::MenuButton);
+  actionWord.setCursor(Cursor::Hand);
+  actionWord.onClick([this] { openActionMenu(); });
+  onContextMenu([this] { openActionMenu(); });
   // The mode words are a pair of radio buttons to a screen reader, the chosen one checked.
   afterWord.setText("after");
   afterWord.setAccessibleRole(AccessibleRole::RadioButton);
@@ -93,10 +112,11 @@ MainBar::MainBar(Program& program)
   atWord.setForeColor(ModeWordColour(false));
   atWord.setCursor(Cursor::Hand);
   atWord.onClick([this] { selectAtMode(); });
-  countdownLine.setText("Shutdown computer as your wish.");
+  countdownLine.setText(CountdownIdleText(Action::ShutDown));
   countdownLine.setAlign(Align::Center);
   countdownLine.setVisible(false);
   scheduleLine.setText(kAfterModeLine);
+  showAction();
   foldedLine.setForeColor(kFoldedLineRed);
   foldedLine.setVisible(false);
 
@@ -134,6 +154,33 @@ void MainBar::selectAtMode() {
   showMode();
 }
 
+void MainBar::selectAction(Action action) {
+  action_ = action;
+  showMode();
+}
+
+// The schedule line's own first word lies under the action word; a screen reader hears the
+// action's name there instead.
+void MainBar::showAction() {
+  actionWord.setText(ActionName(action_));
+  actionWord.setAccessibleName(ActionAccessibleName(action_));
+  const std::string_view line = scheduleLine.text();
+  const std::string_view shutdown = ActionName(Action::ShutDown);
+  scheduleLine.setAccessibleName(action_ == Action::ShutDown || !line.starts_with(shutdown)
+                                     ? std::string()
+                                     : ActionName(action_) + std::string(line.substr(shutdown.size())));
+}
+
+// The action cannot change while a countdown runs, as the mode cannot: the word is hidden then,
+// and the keyboard's way to the menu is shut.
+void MainBar::openActionMenu() {
+  if (counting_) return;
+  std::vector<MenuItem> items;
+  for (Action a : kActions) items.push_back({ActionName(a), a == action_});
+  const std::optional<int> picked = PopupMenu(std::move(items)).open(actionWord);
+  if (picked && !counting_) selectAction(kActions[*picked]);
+}
+
 // The second row for the mode, in the order the mode words apply it: the words' colours,
 // the mode's fields and the schedule line; a running countdown hides all of them.
 void MainBar::showMode() {
@@ -147,7 +194,8 @@ void MainBar::showMode() {
   afterHours.setVisible(idle && after);
   afterMinutes.setVisible(idle && after);
   scheduleLine.setText(after ? kAfterModeLine : kAtModeLine);
-  for (Control* c : {&scheduleLine, &afterWord, &atWord}) c->setVisible(idle);
+  showAction();
+  for (Control* c : {&scheduleLine, &actionWord, &afterWord, &atWord}) c->setVisible(idle);
 }
 
 // Start becomes Stop and Quit is disabled while a countdown runs; its line takes the place
@@ -161,7 +209,7 @@ void MainBar::showCountdownState() {
 
 ScheduleFields MainBar::fields() const {
   return {atYear.text(), atMonth.text(), atDay.text(), atHour.text(), atMinute.text(),
-          afterHours.text(), afterMinutes.text(), mode_};
+          afterHours.text(), afterMinutes.text(), mode_, action_};
 }
 
 SettingsValues MainBar::settingsValues() const {
@@ -171,6 +219,7 @@ SettingsValues MainBar::settingsValues() const {
   v.afterHours = afterHours.text();
   v.afterMinutes = afterMinutes.text();
   SetMode(v, mode_);
+  v.action = action_;
   return v;
 }
 
@@ -180,6 +229,7 @@ void MainBar::applySettings(const SettingsValues& values) {
   afterHours.setText(values.afterHours);
   afterMinutes.setText(values.afterMinutes);
   mode_ = ModeOf(values);
+  selectAction(values.action);
 }
 
 TextField& MainBar::field(Field which) {

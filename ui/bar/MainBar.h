@@ -1,6 +1,7 @@
 // The main window: the 255 x 43 bar docked at the top edge of the screen, with its command
-// buttons, the schedule line (mode words and digit fields) and the countdown line. Its state
-// is the schedule mode and whether a countdown runs; the controls show that state.
+// buttons, the schedule line (action word, mode words and digit fields) and the countdown line.
+// Its state is the schedule's action and mode and whether a countdown runs; the controls show
+// that state.
 #pragma once
 
 #include <array>
@@ -14,7 +15,7 @@
 #include "toolkit/Line.h"
 #include "toolkit/TextField.h"
 #include "toolkit/Window.h"
-#include "schedule/ScheduleFields.h"
+#include "schedule/Schedule.h"
 #include "settings/SettingsFile.h"
 #include "ui/Maker.h"
 #include "ui/button/SkinButton.h"
@@ -28,6 +29,8 @@ constexpr Color ModeWordColour(bool selected) { return selected ? Rgb(0, 0, 0) :
 constexpr const char* kAfterModeLine = "Shutdown after / at  ___ : ___  ( HH:mm )";
 constexpr const char* kAtModeLine = "Shutdown after / at  ___ : ___    ___ - ___ - _____";
 constexpr const char* kFieldTooltip = "HH:mm  MM-dd-yyyy";
+// The characters a time field (hours or minutes) holds.
+constexpr int kTimeFieldLength = 2;
 
 class MainBar : public Window {
  public:
@@ -39,19 +42,20 @@ class MainBar : public Window {
 
   // The state, and the one routine each for showing it.
   ScheduleMode mode() const { return mode_; }
+  Action action() const { return action_; }
   bool countdownRunning() const { return counting_; }
   bool quitAvailable() const { return !counting_; }  // Quit would give up a running countdown
   void selectAfterMode();
   void selectAtMode();
+  void selectAction(Action action);
+  // The menu of the six actions under the action word, the chosen one checked; only while idle.
+  void openActionMenu();
   void showMode();
   void showCountdownState();
   // A schedule handed over from outside (the command line): the fields it names take its
-  // texts, the bar shows, the mode is selected and Start is pressed, each step skipped on error.
-  struct FieldText {
-    Field field;
-    std::string text;
-  };
-  void startSchedule(ScheduleMode mode, const std::vector<FieldText>& fields);
+  // texts, its action is chosen, the bar shows, the mode is selected and Start is pressed,
+  // each step skipped on error.
+  void startSchedule(const Schedule& schedule);
   // The command buttons.
   void startOrStop();
   void openHelp();
@@ -86,7 +90,7 @@ class MainBar : public Window {
   // Controls, created in tab order; earlier ones lie above later ones.
   SkinButton startButton, helpButton, aboutButton, homePageButton, quitButton;
   TextField atYear, atMonth, atDay, atHour, atMinute, afterHours, afterMinutes;
-  Label afterWord, atWord, countdownLine, scheduleLine;
+  Label actionWord, afterWord, atWord, countdownLine, scheduleLine;
   Line foldedLine;
   Timer countdownTimer, blinkTimer, dockTimer;
 
@@ -100,12 +104,14 @@ class MainBar : public Window {
   void clockChanged();
   void activated(Activation activation);
   void wireFields();
+  void showAction();
   KeyResult fieldCharacter(TextField* successor, char32_t character);
   void fieldKeyReleased(TextField& field, TextField& successor, Key key);
   void showMessage(const std::string& text);
 
   Program& program_;
   ScheduleMode mode_ = ScheduleMode::After;
+  Action action_ = Action::ShutDown;
   Instant moment_{};
   std::optional<LocalTime> atReading_;  // the at mode's reading, fixed again when the zone changes
   // The wall clock and the steady count at the last tick, to tell a jumped clock from a late tick.

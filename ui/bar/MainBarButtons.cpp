@@ -7,10 +7,11 @@
 
 namespace morvane {
 
-void MainBar::startSchedule(ScheduleMode mode, const std::vector<FieldText>& texts) {
-  for (const FieldText& t : texts) SkipOnError([&] { field(t.field).setText(t.text); });
+void MainBar::startSchedule(const Schedule& schedule) {
+  for (const FieldText& t : FieldTexts(schedule)) SkipOnError([&] { field(t.field).setText(t.text); });
+  SkipOnError([&] { selectAction(schedule.action); });
   SkipOnError([&] { show(); });
-  SkipOnError([&] { mode == ScheduleMode::After ? selectAfterMode() : selectAtMode(); });
+  SkipOnError([&] { schedule.mode == ScheduleMode::After ? selectAfterMode() : selectAtMode(); });
   SkipOnError([&] { startOrStop(); });
 }
 

@@ -1,4 +1,5 @@
 // Start, Stop and the one-second countdown of the bar.
+#include "schedule/ActionText.h"
 #include "schedule/Countdown.h"
 #include "schedule/ShutdownMoment.h"
 #include "schedule/ValidateSchedule.h"
@@ -44,13 +45,14 @@ bool MainBar::fixMoment(Instant now) {
 void MainBar::start() {
   const Instant now = program_.system().currentInstant();
   if (!validateFields(now)) return;
+  if (!ActionOffered(program_, action_)) return;
   SkipOnError([&] { SaveSettings(program_); });
   if (!armCountdown(now)) {
     showMessage(kCountdownNotStartedMessage);
     return;
   }
   counting_ = true;
-  SkipOnError([&] { countdownLine.setText(kCountdownIdleText); });
+  SkipOnError([&] { countdownLine.setText(CountdownIdleText(action_)); });
   SkipOnError([&] { showCountdownState(); });
   SkipOnError([&] { holdMoment(); });
 }
@@ -77,8 +79,10 @@ void MainBar::stopCountdown() {
   showCountdownState();
 }
 
-// While a countdown runs the system stays awake, and a sleep the user chooses ends early
-// enough for the whole alert to show before the moment.
+// While a countdown runs the system stays awake, so an idle sleep cannot come first and leave
+// the bar counting, and a sleep the user chooses ends early enough for the whole alert to show
+// before the moment. A countdown to sleep, hibernate or lock arms no wake: a computer already
+// asleep at the moment has nothing left to do.
 void MainBar::holdMoment() {
   program_.system().keepAwake(true);
   armWake();
@@ -87,6 +91,7 @@ void MainBar::holdMoment() {
 // A wake that cannot be armed does not stop the countdown: the tick after a sleep finds the
 // moment missed and gives the alert.
 void MainBar::armWake() {
+  if (!EndsTheProgram(action_)) return;
   if (!program_.system().wakeAt(moment_ - kWakeBeforeMoment)) {
     TraceSkippedStep(__FILE__, __LINE__, "the wake before the moment could not be armed");
   }
@@ -112,7 +117,7 @@ void MainBar::countdownTick() {
     lastTickWall_ = now;
     lastTickSteadyMs_ = steadyMs;
     momentMoved_ = false;
-    tick = DecideCountdownTick(moment_, now, jumped);
+    tick = DecideCountdownTick(moment_, now, action_, jumped);
   });
   if (tick.movedMoment) {
     moment_ = *tick.movedMoment;
@@ -120,11 +125,11 @@ void MainBar::countdownTick() {
     SkipOnError([&] { armWake(); });
   }
   if (tick.shutdown) {
-    DoShutdown(program_);
+    DoAction(program_, action_);
     return;
   }
   if (tick.alertNumber) {
-    SkipOnError([&] { program_.countdownAlert().showSecondsLeft(*tick.alertNumber); });
+    SkipOnError([&] { program_.countdownAlert().showSecondsLeft(*tick.alertNumber, action_); });
   }
   SkipOnError([&] { countdownLine.setText(tick.line); });
 }

@@ -27,7 +27,7 @@ void MainBar::personReturned() {
   SkipOnError([&] {
     if (CountdownAlert* alert = program_.existingCountdownAlert()) alert->unload();
   });
-  SkipOnError([&] { showMessage(SleptThroughMessage(system.now(), system.localeFormats())); });
+  SkipOnError([&] { showMessage(SleptThroughMessage(system.now(), system.localeFormats(), action_)); });
 }
 
 // The at mode's reading is an instant again in the zone now in force, and the wake follows it;

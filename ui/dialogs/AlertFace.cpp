@@ -1,6 +1,7 @@
 // Paints the alert window's face; only the number on it is a control.
 #include "ui/dialogs/AlertFace.h"
 
+#include "schedule/ActionText.h"
 #include "ui/dialogs/PawPrint.h"
 
 namespace morvane {
@@ -21,7 +22,7 @@ void Frame(Surface& s) {
 void Rule(Surface& s, int row) { s.line({12, row}, {kWidth - 12, row}, kRuleGrey); }
 }  // namespace
 
-void PaintAlertFace(Surface& s) {
+void PaintAlertFace(Surface& s, Action action) {
   s.fill({0, 0, kWidth, kHeight}, kFaceGrey);
   Frame(s);
 
@@ -30,7 +31,7 @@ void PaintAlertFace(Surface& s) {
   for (int i = 0; i < 3; ++i) PawPrint(s, {298 + i * 22, 17}, 16, kPawGreen);
 
   Rule(s, 61);
-  s.text({22, 68}, "Shutdown After", Font{FontRole::Lettering, 10, true}, kLetterGrey);
+  s.text({22, 68}, AlertHeading(action), Font{FontRole::Lettering, 10, true}, kLetterGrey);
   // Behind the number, which the label draws on a transparent background.
   PawPrint(s, {179, 118}, 96, kPalePawGreen);
   s.text({282, 148}, "Seconds", Font{FontRole::Lettering, 10, true}, kLetterGrey);

@@ -6,6 +6,7 @@
 #include "toolkit/Keys.h"
 #include "ui/PowerOff.h"
 #include "ui/Program.h"
+#include "schedule/ActionText.h"
 #include "ui/dialogs/AlertFace.h"
 #include "ui/dialogs/PawPrint.h"
 #include "ui/bar/MainBar.h"
@@ -26,7 +27,7 @@ CountdownAlert::CountdownAlert(Program& program)
   setStartPosition(StartPosition::CenterScreen);
   setBackColor(kFaceGrey);
   setFont(MakeFont(FontRole::Lettering, 9));
-  setFace(PaintAlertFace);
+  setFace([](Surface& s) { PaintAlertFace(s, Action::ShutDown); });
 
   secondsLeft.setText("99");
   secondsLeft.setFont(MakeFont(FontRole::Dialog, 24, true));
@@ -43,7 +44,7 @@ CountdownAlert::CountdownAlert(Program& program)
   // Window keys, named in the buttons' tooltips: a keyboard alone can stop the shutdown. No
   // key runs it: the alert comes up in front of whatever the user is typing into, and a chord
   // meant for another program must not switch the computer off.
-  runNowButton.setTooltip("Shut down now");
+  runNowButton.setTooltip(RunNowTooltip(Action::ShutDown));
   stopButton.setTooltip("Stop the countdown (Esc or Alt+S)");
   addKey(kEscapeCharacter, false, [this] { stop(); });
   addKey(U'S', true, [this] { stop(); });
@@ -56,7 +57,12 @@ void CountdownAlert::onLoad() {
   toolkit().input().guardAfterShowing(runNowButton, kRunNowGuardMs);
 }
 
-void CountdownAlert::showSecondsLeft(std::int64_t seconds) {
+void CountdownAlert::showSecondsLeft(std::int64_t seconds, Action action) {
+  if (action != action_) {
+    action_ = action;
+    setFace([action](Surface& s) { PaintAlertFace(s, action); });
+    runNowButton.setTooltip(RunNowTooltip(action));
+  }
   secondsLeft.setText(std::to_string(seconds));
   if (!visible()) show();
 }
@@ -65,7 +71,7 @@ void CountdownAlert::dragAlert(const PointerEvent& event) {
   if (event.held.only(MouseButton::Left)) beginSystemDrag();
 }
 
-void CountdownAlert::runNow() { DoShutdown(program_); }
+void CountdownAlert::runNow() { DoAction(program_, action_); }
 
 void CountdownAlert::stop() {
   program_.mainBar().stopCountdown();

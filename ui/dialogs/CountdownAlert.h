@@ -20,8 +20,10 @@ class CountdownAlert : public Window {
   explicit CountdownAlert(Program& program);
 
   void onLoad() override;
-  // The seconds left in large digits; the window comes up if it is not up yet.
-  void showSecondsLeft(std::int64_t seconds);
+  // The seconds left in large digits, under the action's heading; the window comes up if it
+  // is not up yet.
+  void showSecondsLeft(std::int64_t seconds, Action action = Action::ShutDown);
+  Action action() const { return action_; }
   void dragAlert(const PointerEvent& event);
   void runNow();
   void stop();
@@ -32,6 +34,7 @@ class CountdownAlert : public Window {
 
  private:
   Program& program_;
+  Action action_ = Action::ShutDown;
 };
 
 }  // namespace morvane
