@@ -61,10 +61,6 @@ void Window::show() {
   if (!loaded_ || visible_) return;
   visible_ = true;
   shownAtMs_ = toolkit_.inputTimeMs();
-  struct Showing {
-    bool& flag;
-    ~Showing() { flag = false; }
-  } showing{beingShown_ = true};
   if (peer_) peer_->apply(Prop::Visible);
 }
 

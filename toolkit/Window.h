@@ -38,9 +38,6 @@ class Window : public InputEvents {
   void showModal();
   bool visible() const { return visible_; }
   bool modal() const { return modal_; }
-  // While show() puts the window on screen: the activation that comes with it is the
-  // window's own, not a person's.
-  bool beingShown() const { return beingShown_; }
   // When the window last came on screen, on the clock pointer presses are stamped with.
   std::int64_t shownAtMs() const { return shownAtMs_; }
 
@@ -133,7 +130,6 @@ class Window : public InputEvents {
   bool keyPreview_ = false;
   bool loaded_ = false;
   bool visible_ = false;
-  bool beingShown_ = false;
   std::int64_t shownAtMs_ = 0;
   bool modal_ = false;
   bool topmost_ = false;

@@ -140,6 +140,19 @@ class Probe:
         if not self._json("--dpi-changed", hwnd, str(dpi))["answered"]:
             raise ProbeError(f"probe.exe could not send WM_DPICHANGED to {hwnd}")
 
+    def power(self, event):
+        """Sends every top-level window WM_POWERBROADCAST with event, as Windows does on a resume:
+        18 (PBT_APMRESUMEAUTOMATIC) on every one, then 7 (PBT_APMRESUMESUSPEND) when a person woke it."""
+        return self._json("--power", str(event))["sent"]
+
+    def foreground(self, hwnd):
+        """Activates the top-level window from another process, as the task switcher does (not a click)."""
+        return self._json("--foreground", hwnd)["foreground"]
+
+    def click_on_show(self, title, x, y):
+        """Waits for the window titled title and clicks at (x, y) the moment it shows: {"clicked", "lateMs"}."""
+        return self._json("--click-on-show", title, str(x), str(y))
+
     def gdi_objects(self, pid):
         """GDI objects held by the Windows process pid, stock objects included, as {type byte: count}."""
         if (answer := self._json("--gdi", str(pid)))["gdi"] < 0:

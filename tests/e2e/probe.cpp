@@ -8,6 +8,7 @@
 //   probe.exe --gdi PID
 //   probe.exe --dpi-changed HWND DPI
 //   probe.exe --hold
+//   probe.exe --power EVENT | --foreground HWND | --click-on-show TITLE X Y  (probe_nudge.h)
 //
 // With a filter, only top-level windows whose text or class name contains it
 // (case-sensitive) are listed, each still with all of its children. With
@@ -40,6 +41,7 @@
 #include <vector>
 
 #include "json_text.h"
+#include "probe_nudge.h"
 
 namespace {
 
@@ -299,6 +301,13 @@ int main() {
         HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(std::wcstoull(args[1].c_str(), nullptr, 16)));
         const bool answered = dpi_changed(window, static_cast<UINT>(std::wcstoul(args[2].c_str(), nullptr, 10)));
         json = std::string("{\"answered\":") + (answered ? "true" : "false") + "}\n";
+    } else if (args.size() == 2 && args[0] == L"--power") {
+        json = "{\"sent\":" + std::to_string(nudge::power_broadcast(std::wcstoul(args[1].c_str(), nullptr, 10))) + "}\n";
+    } else if (args.size() == 2 && args[0] == L"--foreground") {
+        HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(std::wcstoull(args[1].c_str(), nullptr, 16)));
+        json = std::string("{\"foreground\":") + (nudge::activate_from_outside(window) ? "true" : "false") + "}\n";
+    } else if (args.size() == 4 && args[0] == L"--click-on-show") {
+        json = nudge::click_on_show(args[1], std::stoi(args[2]), std::stoi(args[3]));
     } else {
         json = Probe(args.empty() ? std::wstring() : args[0]).run();
     }

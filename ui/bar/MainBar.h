@@ -126,6 +126,7 @@ class MainBar : public Window {
   // deactivated or the pointer has been over it and left.
   bool openForKeyboard_ = false;
   bool pointerCameOver_ = false;
+  bool wasInactive_ = false;
 };
 
 }  // namespace morvane

@@ -6,10 +6,13 @@
 
 namespace morvane {
 
-// Activated by the task switcher, Alt+Tab or a screen reader, the bar opens for the keyboard;
-// a click, or the activation that comes with its own showing, leaves the pointer's rule alone.
+// Activated again by the task switcher, Alt+Tab or a screen reader, the bar opens for the
+// keyboard. A click leaves the pointer's rule alone, and so does the activation that comes
+// with the bar's own showing: it comes before the bar was ever inactive (under Wine, more
+// than once, and after the showing itself).
 void MainBar::activated(Activation activation) {
-  openForKeyboard_ = activation.kind == ActivationKind::Active && !activation.minimized && !beingShown();
+  if (!activation.active()) wasInactive_ = true;
+  openForKeyboard_ = activation.kind == ActivationKind::Active && !activation.minimized && wasInactive_;
   pointerCameOver_ = false;
 }
 
