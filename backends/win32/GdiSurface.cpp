@@ -163,4 +163,19 @@ void BitmapSurface::copyTo(HDC target, int x, int y) const {
   BitBlt(target, x, y, width(), height(), dc_, 0, 0, SRCCOPY);
 }
 
+void PaintThroughBackBuffer(HWND hwnd, const std::function<void(BitmapSurface& back, RECT client)>& draw) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  try {
+    BitmapSurface back(client.right, client.bottom);
+    draw(back, client);
+    back.copyTo(dc, 0, 0);
+  } catch (...) {
+    // Out of GDI memory: skip this paint.
+  }
+  EndPaint(hwnd, &ps);
+}
+
 }  // namespace morvane

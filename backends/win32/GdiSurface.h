@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -58,5 +59,9 @@ class BitmapSurface {
   HGDIOBJ previous_;
   GdiSurface surface_;
 };
+
+// Answers WM_PAINT through a back buffer the size of the client area, copied to the screen in
+// one go so nothing flickers. A paint that runs out of GDI memory is skipped, not fatal.
+void PaintThroughBackBuffer(HWND hwnd, const std::function<void(BitmapSurface& back, RECT client)>& draw);
 
 }  // namespace morvane

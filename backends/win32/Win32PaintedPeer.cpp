@@ -35,20 +35,11 @@ LRESULT Win32PaintedPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32PaintedPeer::paint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  try {
-    BitmapSurface back(client.right, client.bottom);
+  PaintThroughBackBuffer(hwnd_, [this](BitmapSurface& back, RECT client) {
     Rect b = control_.bounds();
     ScaledSurface units(back.surface(), dpi(), {b.x, b.y}, {b.w, b.h});
     paintOn(back, client, units);
-    back.copyTo(dc, 0, 0);
-  } catch (...) {
-    // Out of GDI memory: skip this paint.
-  }
-  EndPaint(hwnd_, &ps);
+  });
 }
 
 }  // namespace morvane

@@ -175,22 +175,13 @@ HWND Win32WindowPeer::tooltips() {
 }
 
 void Win32WindowPeer::paint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  try {
-    BitmapSurface back(client.right, client.bottom);
+  PaintThroughBackBuffer(hwnd_, [this](BitmapSurface& back, RECT client) {
     back.surface().fill({0, 0, client.right, client.bottom}, window_.backColor());
     ScaledSurface units(back.surface(), dpi_, {0, 0},
                         {UnscaleFromDpi(static_cast<int>(client.right), dpi_),
                          UnscaleFromDpi(static_cast<int>(client.bottom), dpi_)});
     if (window_.hasFace()) window_.paintFace(units);
-    back.copyTo(dc, 0, 0);
-  } catch (...) {
-    // Out of GDI memory: leave the face unpainted rather than end the program.
-  }
-  EndPaint(hwnd_, &ps);
+  });
 }
 
 LRESULT Win32WindowPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
