@@ -66,7 +66,7 @@ class HeadlessTimerPeer : public TimerPeer {
  public:
   HeadlessTimerPeer(VirtualClock& clock, Timer& timer) : clock_(clock), timer_(timer) { apply(); }
   ~HeadlessTimerPeer() override { clock_.disarm(timer_); }
-  // Like SetTimer, enabling (or changing the interval) starts a fresh interval.
+  // As on the real system, enabling (or changing the interval) starts a fresh interval.
   bool apply() override {
     if (!timer_.running()) {
       clock_.disarm(timer_);

@@ -120,7 +120,7 @@ void SkinButton::moved(const PointerEvent& event) {
   // The caption's corner is its text origin: it lies on the button exactly when the caption
   // is no larger than the button.
   Point at = overCaption(event.position) ? textOrigin() : event.position;
-  // Every move starts the poll's interval afresh, as SetTimer does.
+  // Every move starts the poll's interval afresh: a timer enabled again counts from zero.
   pollTimer_.setEnabled(false);
   pollTimer_.setEnabled(true);
   if (!WithinButton(at, surfaceSize())) return;
