@@ -39,7 +39,15 @@ KeyResult InputRouter::keyDown(Window& window, KeyEvent event) {
     });
     return KeyResult::Handled;
   }
-  if (IsContextMenuRequest(event.key, event.modifiers) && window.hasContextMenu()) return KeyResult::Handled;
+  if (IsContextMenuRequest(event.key, event.modifiers) && window.hasContextMenu()) {
+    // Shift+F10 opens the menu on the way down, as the system's default handling does: Shift
+    // is often let go before F10 comes up. The context-menu key waits for its release.
+    if (event.key == Key::F10) {
+      Window* w = &window;
+      toolkit_.dispatch([w] { w->contextMenuRequested(); });
+    }
+    return KeyResult::Handled;
+  }
   if (event.modifiers.menu()) return KeyResult::Ignored;
   Control* c = keyTarget(window);
   if (!c) return KeyResult::Ignored;
@@ -71,11 +79,11 @@ KeyResult InputRouter::character(Window& window, char32_t character, Modifiers m
   return window.loaded() ? result : KeyResult::Handled;
 }
 
-// The context menu opens as its key comes up, as the system's own context menus do: a menu
-// opened on the way down would take the key's release for its own and close again.
+// The context-menu key opens the menu as it comes up, as the system's own context menus do: a
+// menu opened on its way down would take the key's release for its own and close again.
 void InputRouter::keyUp(Window& window, KeyEvent event) {
   if (!window.loaded()) return;
-  if (IsContextMenuRequest(event.key, event.modifiers) && window.hasContextMenu()) {
+  if (event.key == Key::ContextMenu && IsContextMenuRequest(event.key, event.modifiers) && window.hasContextMenu()) {
     Window* w = &window;
     toolkit_.dispatch([w] { w->contextMenuRequested(); });
     return;

@@ -44,6 +44,11 @@ def test_the_action_menu_picked_with_the_pointer(morvane):
     morvane.wait("the menu from the keyboard", lambda: morvane.probe.one(top=True, cls="#32768", visible=True), 10)
     morvane.display.key("Escape")
     morvane.wait("the menu closed", lambda: not morvane.probe.find(top=True, cls="#32768", visible=True), 10)
+    # So does Shift+F10, which xdotool, like many typists, lets go of Shift before F10.
+    morvane.display.key("shift+F10")
+    morvane.wait("the menu from Shift+F10", lambda: morvane.probe.one(top=True, cls="#32768", visible=True), 10)
+    morvane.display.key("Escape")
+    morvane.wait("the menu closed", lambda: not morvane.probe.find(top=True, cls="#32768", visible=True), 10)
     assert morvane.probe.one(cls="Morvane.Label", visible=True, text="Hibernate")
     assert run.running()
 

@@ -19,15 +19,6 @@ namespace {
 
 class Actions : public testing::ProgramTest {
  protected:
-  void run(const std::string& commandLine) {
-    sys().commandLine_ = commandLine;
-    StartUp(*program);
-  }
-  std::vector<std::string> messages() const {
-    std::vector<std::string> texts;
-    for (auto& m : platform->tk().modalsShown()) texts.push_back(m.visibleTexts.empty() ? "" : m.visibleTexts[0]);
-    return texts;
-  }
   // A new run on a new machine; the program goes before the platform it uses.
   void restart() {
     program.reset();
@@ -63,7 +54,7 @@ TEST_F(Actions, EachActionShowsItsNameAndIsDoneByItsOwnCall) {
   for (const auto& r : rows) {
     SCOPED_TRACE(r.commandLine);
     restart();
-    run(r.commandLine);
+    startWith(r.commandLine);
     MainBar& bar = program->mainBar();
     EXPECT_EQ(bar.action(), r.action);
     EXPECT_EQ(bar.actionWord.text(), r.word);
@@ -92,13 +83,13 @@ TEST_F(Actions, EachActionShowsItsNameAndIsDoneByItsOwnCall) {
     EXPECT_FALSE(bar.countdownRunning()) << "the bar is idle after the action";
     EXPECT_EQ(bar.startButton.caption(), "Start");
     EXPECT_EQ(program->existingCountdownAlert(), nullptr);
-    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(messagesShown().empty());
   }
 }
 
 // The settings are saved before the request, with the action on their seventh line.
 TEST_F(Actions, TheActionIsSavedWithTheSchedule) {
-  run("hibernate 01:30");
+  startWith("hibernate 01:30");
   EXPECT_EQ(settingsFile(), "21\r\n0\r\n01\r\n30\r\n 0 \r\n 8421504 \r\nhibernate\r\n");
   program->mainBar().startOrStop();
   program->mainBar().selectAction(Action::ShutDown);
@@ -129,7 +120,8 @@ TEST_F(Actions, TheMenuByPointerAndByKeyboard) {
   EXPECT_EQ(bar.action(), Action::Lock);
   EXPECT_TRUE(tk().menusShown()[1].items[1].checked);
   tk().onNextMenu(2);
-  tk().key(Key::F10, 0, {.shift = true});
+  tk().input().keyDown(bar, {Key::F10, {.shift = true}});  // Shift let go before F10, as people type it
+  tk().input().keyUp(bar, {Key::F10, {}});
   EXPECT_EQ(bar.action(), Action::Sleep);
   tk().key(Key::ContextMenu);  // dismissed
   EXPECT_EQ(tk().menusShown().size(), 4u);
@@ -140,7 +132,7 @@ TEST_F(Actions, TheMenuByPointerAndByKeyboard) {
 
 // While a countdown runs the word is hidden and the keys open nothing, as the mode is locked.
 TEST_F(Actions, TheActionIsLockedWhileCounting) {
-  run("restart 01:30");
+  startWith("restart 01:30");
   MainBar& bar = program->mainBar();
   EXPECT_FALSE(bar.actionWord.visible());
   tk().onNextMenu(0);
@@ -157,10 +149,10 @@ TEST_F(Actions, TheActionIsLockedWhileCounting) {
 // command line's word alone says so too, then goes on to the splash.
 TEST_F(Actions, WhatTheSystemDoesNotOfferIsRefusedUpFront) {
   sys().notOffered = {Action::Sleep};
-  run("sleep 00:05");
+  startWith("sleep 00:05");
   MainBar& bar = program->mainBar();
   EXPECT_FALSE(bar.countdownRunning());
-  EXPECT_EQ(messages(), (std::vector<std::string>{ActionNotOfferedMessage(Action::Sleep)}));
+  EXPECT_EQ(messagesShown(), (std::vector<std::string>{ActionNotOfferedMessage(Action::Sleep)}));
   EXPECT_EQ(count("KeepAwake on"), 0);
   bar.selectAction(Action::Hibernate);
   bar.startOrStop();
@@ -169,8 +161,8 @@ TEST_F(Actions, WhatTheSystemDoesNotOfferIsRefusedUpFront) {
 
   restart();
   sys().notOffered = {Action::Hibernate};
-  run("hibernate");
-  EXPECT_EQ(messages(), (std::vector<std::string>{ActionNotOfferedMessage(Action::Hibernate)}));
+  startWith("hibernate");
+  EXPECT_EQ(messagesShown(), (std::vector<std::string>{ActionNotOfferedMessage(Action::Hibernate)}));
   EXPECT_EQ(count("Hibernate"), 0);
   ASSERT_NE(program->existingAboutWindow(), nullptr);
   EXPECT_FALSE(sys().ended);
@@ -194,10 +186,10 @@ TEST_F(Actions, AnActionWordAloneIsDoneAtOnce) {
     restart();
     sys().files["C:\\windows\\morvane.dll"] = kOdd;
     if (r.refusal) sys().shutdownRefusal = std::string(r.refusal).substr(std::string(r.refusal).find(": ") + 2);
-    run(r.commandLine);
+    startWith(r.commandLine);
     EXPECT_EQ(count(r.call), 1);
     EXPECT_EQ(settingsFile(), "12\r\n4\r\n5\r\n6\r\n 0 \r\n 8421504 \r\nlock\r\n");
-    EXPECT_EQ(messages(), r.refusal ? std::vector<std::string>{r.refusal} : std::vector<std::string>{});
+    EXPECT_EQ(messagesShown(), r.refusal ? std::vector<std::string>{r.refusal} : std::vector<std::string>{});
     EXPECT_EQ(sys().ended, r.ends);
     EXPECT_EQ(program->existingMainBar(), nullptr) << "no bar is made to be saved";
     EXPECT_EQ(program->existingAboutWindow() != nullptr, !r.ends) << "the splash follows what leaves it running";

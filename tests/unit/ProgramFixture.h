@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Startup.h"
 #include "backends/headless/HeadlessPlatform.h"
 #include "ui/Program.h"
 
@@ -35,6 +36,17 @@ class ProgramTest : public ::testing::Test {
   void advance(std::int64_t ms) { tk().advance(ms); }
   LocalTime localOf(Instant instant) { return sys().timeZone().toLocal(instant); }
   const std::string& settingsFile() { return sys().files["C:\\windows\\morvane.dll"]; }
+  // The program started with `commandLine`, as the system hands it over.
+  void startWith(const std::string& commandLine) {
+    sys().commandLine_ = commandLine;
+    StartUp(*program);
+  }
+  // The first text of each message shown, in order.
+  std::vector<std::string> messagesShown() const {
+    std::vector<std::string> texts;
+    for (auto& m : platform->tk().modalsShown()) texts.push_back(m.visibleTexts.empty() ? "" : m.visibleTexts[0]);
+    return texts;
+  }
 
   std::unique_ptr<HeadlessPlatform> platform;
   std::unique_ptr<Program> program;

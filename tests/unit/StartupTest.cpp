@@ -15,15 +15,6 @@ namespace {
 
 class Start : public testing::ProgramTest {
  protected:
-  void run(const std::string& commandLine) {
-    sys().commandLine_ = commandLine;
-    StartUp(*program);
-  }
-  std::vector<std::string> messages() const {
-    std::vector<std::string> texts;
-    for (auto& m : platform->tk().modalsShown()) texts.push_back(m.visibleTexts.empty() ? "" : m.visibleTexts[0]);
-    return texts;
-  }
   bool called(const std::string& call) { return std::count(sys().calls.begin(), sys().calls.end(), call) > 0; }
 };
 
@@ -31,7 +22,7 @@ const std::string kLeftover = "C:\\windows\\morvane.dll.4242.new";  // a save cu
 
 TEST_F(Start, EmptyShowsTheSplashWhichOpensTheBar) {
   sys().files[kLeftover] = "21";
-  run("");
+  startWith("");
   EXPECT_FALSE(sys().files.count(kLeftover)) << "the one instance tidies what an earlier run left";
   ASSERT_NE(program->existingAboutWindow(), nullptr);
   EXPECT_TRUE(program->existingAboutWindow()->visible());
@@ -40,7 +31,7 @@ TEST_F(Start, EmptyShowsTheSplashWhichOpensTheBar) {
   ASSERT_NE(program->existingMainBar(), nullptr);
   EXPECT_TRUE(program->existingMainBar()->visible());
   EXPECT_EQ(program->existingAboutWindow(), nullptr);
-  EXPECT_TRUE(messages().empty());
+  EXPECT_TRUE(messagesShown().empty());
 }
 
 // A check that fails may hide another instance: it counts as one.
@@ -53,8 +44,8 @@ TEST_F(Start, ASecondInstanceOrAFailedCheckOnlyTellsWhereTheFirstIs) {
     sys().instanceCheckFails = checkFails;
     stepsMaySkip = checkFails;
     sys().files[kLeftover] = "21";
-    run("shutdown");
-    EXPECT_EQ(messages(), (std::vector<std::string>{
+    startWith("shutdown");
+    EXPECT_EQ(messagesShown(), (std::vector<std::string>{
                               "Morvane is running... Move your mouse to the top of screen, you will see it."}));
     EXPECT_TRUE(sys().ended);
     EXPECT_FALSE(called("PowerOff"));
@@ -64,14 +55,14 @@ TEST_F(Start, ASecondInstanceOrAFailedCheckOnlyTellsWhereTheFirstIs) {
 }
 
 TEST_F(Start, ShutdownInAnyCaseSavesTheInitialScheduleAndPowersOff) {
-  run("ShutDown");
+  startWith("ShutDown");
   EXPECT_EQ(settingsFile(), "21\r\n0\r\n1\r\n0\r\n 0 \r\n 8421504 \r\n");
   EXPECT_TRUE(called("PowerOff"));
   EXPECT_TRUE(sys().ended);
 }
 
 TEST_F(Start, AfterFormStartsTheCountdownWithTheDigitsAsTyped) {
-  run("01:30");
+  startWith("01:30");
   MainBar* bar = program->existingMainBar();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->afterHours.text(), "01");
@@ -83,7 +74,7 @@ TEST_F(Start, AfterFormStartsTheCountdownWithTheDigitsAsTyped) {
 }
 
 TEST_F(Start, AtTodayFormKeepsTodaysDate) {
-  run("21:30:00");
+  startWith("21:30:00");
   MainBar* bar = program->existingMainBar();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->atWord.foreColor(), Rgb(0, 0, 0));
@@ -93,7 +84,7 @@ TEST_F(Start, AtTodayFormKeepsTodaysDate) {
 }
 
 TEST_F(Start, TimeWithSecondsIsReadAsADateAndTimeToday) {
-  run("21:30:15");
+  startWith("21:30:15");
   MainBar* bar = program->existingMainBar();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->atHour.text(), "21");
@@ -105,11 +96,11 @@ TEST_F(Start, TimeWithSecondsIsReadAsADateAndTimeToday) {
 }
 
 TEST_F(Start, AQuotedDateAndTimeIsTheSameSchedule) {
-  run("\"2026-12-24 18:05\"");
+  startWith("\"2026-12-24 18:05\"");
   MainBar* bar = program->existingMainBar();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(localOf(bar->moment()), testing::At(2026, 12, 24, 18, 5, 0));
-  EXPECT_TRUE(messages().empty());
+  EXPECT_TRUE(messagesShown().empty());
 }
 
 // Whatever the platform's conversion reads, in whatever words, is the schedule.
@@ -120,7 +111,7 @@ TEST_F(Start, ADateThePlatformReadsStartsTheCountdownToIt) {
     if (text == "dec 24 2080 6:05pm") return testing::At(2080, 12, 24, 18, 5, 0);
     return std::nullopt;
   };
-  run("Dec 24 2080 6:05PM");
+  startWith("Dec 24 2080 6:05PM");
   MainBar* bar = program->existingMainBar();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(askedAt, testing::At(2026, 12, 7, 10, 0, 0));
@@ -128,14 +119,14 @@ TEST_F(Start, ADateThePlatformReadsStartsTheCountdownToIt) {
             (std::array<std::string, 5>{"2080", "12", "24", "18", "5"}));
   EXPECT_EQ(localOf(bar->moment()), testing::At(2080, 12, 24, 18, 5, 0));
   EXPECT_EQ(bar->startButton.caption(), "Stop");
-  EXPECT_TRUE(messages().empty());
+  EXPECT_TRUE(messagesShown().empty());
 }
 
 TEST_F(Start, OutOfRangeDigitsReachTheBarAndItsMessage) {
-  run("99:99");
+  startWith("99:99");
   MainBar* bar = program->existingMainBar();
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(messages(), (std::vector<std::string>{"The value must be 0-59."}));
+  EXPECT_EQ(messagesShown(), (std::vector<std::string>{"The value must be 0-59."}));
   EXPECT_EQ(bar->startButton.caption(), "Start");
   EXPECT_TRUE(bar->afterMinutes.hasFocus());
   EXPECT_EQ(bar->afterMinutes.selLength(), 2);
@@ -146,8 +137,8 @@ TEST_F(Start, AnythingElseSaysErrorParameterThenShowsTheSplash) {
     program.reset();
     platform = std::make_unique<HeadlessPlatform>(testing::At(2026, 12, 7, 10, 0, 0));
     program = std::make_unique<Program>(*platform);
-    run(text);
-    EXPECT_EQ(messages(), (std::vector<std::string>{"Error Parameter!"})) << text;
+    startWith(text);
+    EXPECT_EQ(messagesShown(), (std::vector<std::string>{"Error Parameter!"})) << text;
     ASSERT_NE(program->existingAboutWindow(), nullptr) << text;
     EXPECT_TRUE(program->existingAboutWindow()->isSplash()) << text;
   }
