@@ -83,8 +83,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     morvane::MainBar* bar = program.existingMainBar();
     if (!system.ended && bar && bar->countdownRunning()) {
-      platform.clock.setInstant(bar->moment());
-      platform.tk().advance(1'000);
+      // The moment comes in normal time: the wall clock and the steady count move on together
+      // (as across a sleep) to a second before it, and the ticks do the rest. A wall clock set
+      // to the moment alone would be a jump, which gives the whole alert first.
+      using std::chrono::milliseconds;
+      const std::int64_t ahead =
+          std::chrono::duration_cast<milliseconds>(bar->moment() - system.currentInstant()).count();
+      if (ahead > 1'000) platform.clock.sleep(ahead - 1'000);
+      platform.tk().advance(2'000);
       const bool ends = morvane::EndsTheProgram(bar->action());
       Check(Requests(system) == 1 && system.ended == ends, "a passed moment did not act once", command);
     }
